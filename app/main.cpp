@@ -1,0 +1,47 @@
+#include "commandline.h"
+#include "quillet.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The core table: --core-table FILE when given, else "quillet.ini" beside the program.
+QString coreTablePath(const QStringList &arguments)
+{
+    const int at = arguments.indexOf(QStringLiteral("--core-table"));
+    if (at >= 0 && at + 1 < arguments.size())
+        return arguments.at(at + 1);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillet.ini"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = argumentList(argc, argv);
+    if (corvane::cli::isCommandLine(arguments)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return corvane::cli::run(arguments, out, err);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    corvane::Quillet window(coreTablePath(arguments));
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,7 @@
+#include "frmatten.h"
+
+namespace corvane {
+
+frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent) {}
+
+} // namespace corvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include <array>
+
+class QIODevice;
+
+namespace corvane {
+
+// The ring cores of the core table file "quillet.ini": at most 50 records, each a
+// name, an AL in nanohenries per turn squared and a wire length per turn in inches.
+// Records use slots 1..coreCount; slot 0 is never used.
+struct CoreTable
+{
+    static constexpr int MaxRecords = 50;
+    static constexpr int Slots = 100;
+
+    int coreCount = 0;
+    std::array<QString, Slots> coreName {};
+    std::array<double, Slots> coreAL {};
+    std::array<double, Slots> coreWire {};
+
+    // A line that looked like a record (it starts with "@") but was not accepted.
+    struct SkippedLine
+    {
+        int lineNumber = 0; // counted from 1
+        QString reason;
+    };
+    QVector<SkippedLine> skipped;
+
+    // Loads the file; a file that cannot be opened gives an empty table.
+    static CoreTable load(const QString &path);
+    static CoreTable read(QIODevice &device);
+};
+
+} // namespace corvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "coretable.h"
+
+#include <QString>
+
+#include <array>
+
+namespace corvane {
+
+// The resonance and winding calculation of the main window, on its 54 field
+// texts: 0 frequency (MHz), 1 capacitance (pF), 2 inductance (uH), 3 impedance
+// (ohms), 4..53 the turns fields of core records 1..50.
+// The window copies what the user typed into the texts, calls txt_LostFocus when
+// a field loses the focus and shows the texts afterwards.
+class ResonanceSolver
+{
+public:
+    static constexpr int FieldCount = 54;
+    static constexpr int FirstTurnsField = 4;
+
+    explicit ResonanceSolver(CoreTable cores = CoreTable());
+
+    const CoreTable &cores() const { return m_cores; }
+
+    const QString &text(int index) const { return m_txt[std::size_t(index)]; }
+    void setText(int index, const QString &text) { m_txt[std::size_t(index)] = text; }
+    const std::array<QString, FieldCount> &texts() const { return m_txt; }
+
+    // The field 'index' has lost the focus: solve from its text.
+    void txt_LostFocus(int index);
+    // Empties the four top fields and the loaded cores' turns, zeroes the numbers.
+    void erase();
+    // Rewrites every loaded core's turns field for the current inductance.
+    void calcTurns();
+
+    double freqHz() const { return m_freqHz; }
+    double capFarad() const { return m_capFarad; }
+    double indHenry() const { return m_indHenry; }
+    double reactOhm() const { return m_reactOhm; }
+    int lastField() const { return m_lastField; }
+    double coreTurns(int record) const { return m_coreTurns[std::size_t(record)]; }
+
+private:
+    CoreTable m_cores;
+    std::array<QString, FieldCount> m_txt;
+    double m_freqHz = 0;
+    double m_capFarad = 0;
+    double m_indHenry = 0;
+    double m_reactOhm = 0;
+    int m_lastField = 0;
+    std::array<double, CoreTable::Slots> m_coreTurns {};
+};
+
+} // namespace corvane

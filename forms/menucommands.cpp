@@ -1,0 +1,1 @@
+#include "menucommands.h"

@@ -1,0 +1,1 @@
+#include "module1.h"

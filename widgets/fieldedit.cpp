@@ -1,0 +1,110 @@
+#include "fieldedit.h"
+
+#include "fieldhandler.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include <limits>
+
+namespace corvane {
+
+FieldEdit::FieldEdit(int index, FieldHandler *handler, QWidget *parent)
+    : QLineEdit(parent), m_index(index), m_handler(handler)
+{
+    // Left-aligned, sunken, no length limit.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+int FieldEdit::characterCode(const QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return 13;
+    if (key == Qt::Key_Backspace)
+        return 8;
+    if (mods & Qt::ControlModifier) {
+        // Control with a letter types that letter's control character (Ctrl+P is 16).
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return key - Qt::Key_A + 1;
+        return -1;
+    }
+    const QString text = event->text();
+    if (text.isEmpty())
+        return -1;
+    const char16_t c = text.at(0).unicode();
+    if (c == 127) // Delete on some platforms
+        return -1;
+    return int(c);
+}
+
+void FieldEdit::injectTab(QWidget *window)
+{
+    QPointer<QWidget> target(window);
+    QTimer::singleShot(0, window, [target] {
+        if (!target)
+            return;
+        QWidget *focus = target->focusWidget();
+        if (!focus)
+            return;
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focus, &tab);
+    });
+}
+
+bool FieldEdit::isFocusLoss(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void FieldEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (isFocusLoss(event->reason()))
+        m_handler->txt_GotFocus(m_index);
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (isFocusLoss(event->reason()))
+        m_handler->txt_LostFocus(m_index);
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent *event)
+{
+    // Copying the selection changes nothing and is what a user expects to work.
+    if (event->matches(QKeySequence::Copy)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int code = characterCode(event);
+    if (code < 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    m_handler->txt_KeyPress(m_index, code);
+    if (code == 0) {
+        event->accept();
+        return;
+    }
+    if (code == 8) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The handler may have changed the character: type what it left.
+    insert(QString(QChar(char16_t(code))));
+}
+
+} // namespace corvane
