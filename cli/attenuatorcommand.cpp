@@ -33,8 +33,9 @@ void printUsage(QTextStream &out)
         << "Options:\n"
         << "  --json   print the eight field texts and the numbers at full precision\n"
         << "  --help   show this help\n\n"
-        << "Exit codes: 0 done, 2 usage error, 3 an entry was refused (its reason goes to\n"
-        << "standard error; the state is printed as it stands after the refusal).\n";
+        << "Exit codes: 0 done, 2 usage error, 3 an entry was refused: its reason goes to\n"
+        << "standard error, the entries after it are not applied, and the state is printed\n"
+        << "as it stands after the refusal.\n";
 }
 
 int fieldIndex(const QString &name)
