@@ -29,9 +29,12 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
+// Where the classic faces are missing, faces of the same widths come next.
 QFont msSansSerif(double points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -40,7 +43,8 @@ QFont msSansSerif(double points, bool bold)
 
 QFont courierNew(double points)
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font;
+    font.setFamilies({ QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") });
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
     return font;
