@@ -98,6 +98,7 @@ private slots:
     void refusalIsShownAfterTheFocusMoved();
     void switchingWindowsCommitsNothing();
     void reopeningStartsFresh();
+    void deletingAnOpenWindowIsSafe();
 
 private:
     frmAtten *open();
@@ -490,6 +491,19 @@ void TestFrmAtten::reopeningStartsFresh()
     for (int i = 1; i < 8; ++i)
         QCOMPARE(second->txt(i)->text(), QString());
     QCOMPARE(second->solver().attenDb(), 0.0);
+}
+
+void TestFrmAtten::deletingAnOpenWindowIsSafe()
+{
+    // Deleted while shown with a half-typed field in focus, as when the main
+    // window goes first: no handler may run on a half-destroyed window.
+    type(QStringLiteral("10"));
+    delete m_window.data();
+    QVERIFY(m_window.isNull());
+    QTest::qWait(20);
+    frmAtten *again = open();
+    QVERIFY(QTest::qWaitForWindowActive(again));
+    QCOMPARE(again->txt(1)->text(), QString());
 }
 
 QTEST_MAIN(TestFrmAtten)
