@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <utility>
+
 // The icon lives in a static library: its resources must be pulled in by hand.
 static void initResources()
 {
@@ -90,11 +92,11 @@ Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
     // first activation moves it to the frequency field.
     m_txt[ResonanceSolver::FirstTurnsField]->setFocus(Qt::OtherFocusReason);
 
-    // Going to another window after a message box closed means the return
-    // from there is an activation again.
+    // Coming back from a message box (or any modal dialog) is no activation
+    // of the window; coming back from any other window or program is.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
         if (focus && focus != windowHandle())
-            m_returningFromMessage = false;
+            m_returningFromModal = focus->modality() != Qt::NonModal;
     });
 }
 
@@ -183,12 +185,11 @@ void Quillet::Form_Load()
 bool Quillet::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // Closing one of our message boxes hands the activation back: the
-        // field that had the focus keeps it.
-        const bool fromMessage = m_openMessages > 0 || m_returningFromMessage;
-        m_returningFromMessage = false;
+        // Closing a message box hands the activation back: the field that
+        // had the focus keeps it.
+        const bool fromModal = std::exchange(m_returningFromModal, false);
         const bool handled = QMainWindow::event(event);
-        if (!fromMessage)
+        if (!fromModal)
             Form_Activate();
         return handled;
     }
@@ -311,15 +312,10 @@ void Quillet::moveFocus(int index)
 void Quillet::showMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, windowTitleText, text, QMessageBox::Ok, this);
-    ++m_openMessages;
     box.exec();
-    --m_openMessages;
-    // The window manager may hand the activation back only later, and some
-    // platforms not at all unless asked.
-    if (!isActiveWindow()) {
-        m_returningFromMessage = true;
+    // Some platforms hand the activation back only when asked.
+    if (!isActiveWindow())
         activateWindow();
-    }
 }
 
 void Quillet::textsToSolver()

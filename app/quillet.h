@@ -93,11 +93,9 @@ private:
     QAction *mnuHelp = nullptr;
     QAction *mnuAbout = nullptr;
 
-    // A message box of this window is open, or has just closed and the window
-    // has not been given back the activation yet: that return is no activation
-    // of the window.
-    int m_openMessages = 0;
-    bool m_returningFromMessage = false;
+    // The last other window that had the focus was a message box or another
+    // modal dialog: the window's next activation is only the return from it.
+    bool m_returningFromModal = false;
 };
 
 } // namespace corvane

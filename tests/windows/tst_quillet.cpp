@@ -96,6 +96,7 @@ private slots:
     void enterFollowsTabOrder_data();
     void enterFollowsTabOrder();
     void otherWindowIsNoFocusLoss();
+    void otherMessageBoxIsNoFocusLoss();
     void menuIsNoFocusLoss();
     void closingEndsEverything_data();
     void closingEndsEverything();
@@ -579,6 +580,34 @@ void tst_Quillet::otherWindowIsNoFocusLoss()
     QCOMPARE(txt(1)->text(), QStringLiteral("100"));
     QCOMPARE(txt(2)->text(), QStringLiteral("5.00"));
     QCOMPARE(txt(3)->text(), QStringLiteral("223"));
+}
+
+void tst_Quillet::otherMessageBoxIsNoFocusLoss()
+{
+    type(QStringLiteral("7.1"));
+    enterAndMoveTo(1);
+    type(QStringLiteral("100"));
+
+    // A message box from elsewhere in the program, e.g. a printer failure.
+    MessageWatcher messages;
+    QMessageBox::information(&window(), QStringLiteral("Corvane"), QStringLiteral("No printer"));
+    QCOMPARE(messages.count, 1);
+    window().activateWindow();
+    QTRY_VERIFY(window().isActiveWindow());
+    QTest::qWait(30);
+    QCOMPARE(focusIndex(), 1);
+    QCOMPARE(window().solver().lastField(), 0);
+    QVERIFY(txt(3)->text().isEmpty());
+
+    // The next switch to another window and back is an activation again.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QCOMPARE(focusIndex(), 0);
+    QCOMPARE(txt(3)->text(), QStringLiteral("224"));
 }
 
 void tst_Quillet::menuIsNoFocusLoss()
