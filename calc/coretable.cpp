@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStringDecoder>
 
 #include <cmath>
 #include <limits>
@@ -17,6 +16,9 @@ namespace {
 // 99 characters of record text.
 constexpr int KeptCharacters = 100;
 constexpr int RecordCharacters = 99;
+// Enough bytes for 100 characters of up to four bytes each, and a byte order mark.
+constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
+constexpr qsizetype KeptBytes = 4 * KeptCharacters + 3;
 constexpr qint64 ChunkBytes = 64 * 1024;
 
 // Characters here are code points, so a character outside the basic plane
@@ -161,21 +163,23 @@ CoreTable CoreTable::read(QIODevice &device)
 {
     CoreTable table;
     RecordParser parser(table);
-    QStringDecoder decoder(QStringDecoder::Utf8);
 
-    QString head;           // the first characters of the current line
-    qsizetype headCharacters = 0;
-    bool keepingLow = false; // whether the low half of a pair goes with its kept high half
+    // Lines are split on the raw bytes (CR and LF never occur inside a UTF-8
+    // character), and only the head of a line is kept and decoded, so a line
+    // of any length costs no memory and a huge one is skipped at memory speed.
+    QByteArray head;
     bool lineStarted = false;
-    bool afterCR = false;    // an LF right after a CR ends no second line
+    bool afterCR = false; // an LF right after a CR ends no second line
     qint64 lineNumber = 0;
 
     auto endLine = [&]() {
         ++lineNumber;
         const int number = int(qMin<qint64>(lineNumber, std::numeric_limits<int>::max()));
-        parser.parse(head, number);
+        if (lineNumber == 1 && head.startsWith(ByteOrderMark))
+            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        if (head.startsWith('@')) // anything else is a comment: no need to decode it
+            parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), number);
         head.clear();
-        headCharacters = 0;
         lineStarted = false;
     };
 
@@ -184,30 +188,28 @@ CoreTable CoreTable::read(QIODevice &device)
         const qint64 got = device.read(buffer.data(), ChunkBytes);
         if (got <= 0)
             break;
-        // The decoder keeps a character split between two chunks for the next one.
-        const QString text = decoder(QByteArrayView(buffer.data(), got));
-        for (qsizetype i = 0; i < text.size() && table.coreCount < MaxRecords; ++i) {
-            const QChar c = text.at(i);
-            if (c == QLatin1Char('\n') && afterCR) {
+        const char *p = buffer.data();
+        const char *const end = p + got;
+        while (p < end && table.coreCount < MaxRecords) {
+            if (*p == '\n' && afterCR) {
                 afterCR = false;
+                ++p;
                 continue;
             }
-            afterCR = c == QLatin1Char('\r');
-            if (afterCR || c == QLatin1Char('\n')) {
+            afterCR = *p == '\r';
+            if (afterCR || *p == '\n') {
                 endLine();
+                ++p;
                 continue;
             }
+            const char *lineEnd = p;
+            while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+                ++lineEnd;
+            const qsizetype room = KeptBytes - head.size();
+            if (room > 0)
+                head.append(p, qMin(room, qsizetype(lineEnd - p)));
             lineStarted = true;
-            if (c.isLowSurrogate()) {
-                if (keepingLow)
-                    head.append(c);
-                continue;
-            }
-            keepingLow = headCharacters < KeptCharacters;
-            if (keepingLow) {
-                head.append(c);
-                ++headCharacters;
-            }
+            p = lineEnd;
         }
     }
     // A last line without a line end is read like any other.

@@ -34,23 +34,28 @@ protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
         const qint64 n = qMin(qMin(maxSize, m_chunk), m_size - m_pos);
-        for (qint64 i = 0; i < n; ++i)
-            data[i] = byteAt(m_pos + i);
+        for (qint64 done = 0; done < n;) {
+            const QByteArrayView run = runAt(m_pos + done);
+            const qint64 part = qMin(n - done, qint64(run.size()));
+            std::memcpy(data + done, run.data(), std::size_t(part));
+            done += part;
+        }
         m_pos += n;
         return n;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    char byteAt(qint64 pos) const
+    // The bytes from 'pos' to the end of the piece (head, one unit, tail) it lies in.
+    QByteArrayView runAt(qint64 pos) const
     {
         if (pos < m_head.size())
-            return m_head.at(pos);
+            return QByteArrayView(m_head).sliced(pos);
         pos -= m_head.size();
         const qint64 body = m_size - m_head.size() - m_tail.size();
         if (pos < body)
-            return m_unit.at(pos % m_unit.size());
-        return m_tail.at(pos - body);
+            return QByteArrayView(m_unit).sliced(pos % m_unit.size());
+        return QByteArrayView(m_tail).sliced(pos - body);
     }
 
     QByteArray m_head;
@@ -89,6 +94,19 @@ QByteArray utf8(const char *text)
 {
     return QByteArray(text);
 }
+
+// The address sanitizer keeps freed memory aside, so peaks mean nothing under it.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool PeakMemoryIsMeaningful = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool PeakMemoryIsMeaningful = false;
+#else
+constexpr bool PeakMemoryIsMeaningful = true;
+#endif
+#else
+constexpr bool PeakMemoryIsMeaningful = true;
+#endif
 
 long peakMemoryKiB()
 {
@@ -186,6 +204,10 @@ void TestCoreTable::records_data()
             << QByteArray("@\xf0\x9f\x98\x80\xf0\x9f\x98\x80 4.9" + QByteArray(90, ' ') + "1.23456")
             << QStringList { QString::fromUtf8("\xf0\x9f\x98\x80\xf0\x9f\x98\x80") } << QList<double> { 4.9 }
             << QList<double> { 1.2 } << none;
+    QTest::newRow("four-byte characters up to position 100")
+            << QByteArray("@" + QByteArray("\xf0\x9f\x98\x80").repeated(95) + " 1 2")
+            << QStringList { QString::fromUtf8(QByteArray("\xf0\x9f\x98\x80").repeated(95)) }
+            << QList<double> { 1 } << QList<double> { 2 } << none;
     QTest::newRow("upper case before the cut")
             << QByteArray("@" + QByteArray("\xc3\x9f").repeated(50) + " 4.9 1.2") << none << noNumbers
             << noNumbers << QStringList { "1: no AL" };
@@ -297,7 +319,8 @@ void TestCoreTable::chunkBoundaries()
     // Every byte is a read boundary for some chunk size: a CR LF or a multi-byte
     // character split between two reads must read as if it were whole.
     QFETCH(int, chunk);
-    const QByteArray file = "\xc3\xa4x\r\n@\xc3\xa4 1 2\r\n@\xf0\x9f\x98\x80 3 4\r\n\r\n@bad\r\n@\xe2\x82\xac 5 6";
+    const QByteArray file = "\xef\xbb\xbf@\xc3\xa4 1 2\r\n\xc3\xa4x\r\n@\xf0\x9f\x98\x80 3 4\r\n\r\n@bad\r\n"
+                            "@\xe2\x82\xac 5 6";
     PatternDevice device(file, "", 0, "", chunk);
     const CoreTable table = CoreTable::read(device);
     QCOMPARE(names(table), (QStringList { QString::fromUtf8("\xc3\x84"), QString::fromUtf8("\xf0\x9f\x98\x80"),
@@ -314,10 +337,9 @@ void TestCoreTable::hugeLineWithoutLineEnd()
     const CoreTable table = CoreTable::read(device);
     QCOMPARE(names(table), QStringList { "B" });
     QCOMPARE(skippedLines(table), QStringList { "1: no wire length per turn" });
-#if !defined(__SANITIZE_ADDRESS__)
     // Holding the line would take 100 MB as bytes and 200 MB as text.
-    QVERIFY2(peakMemoryKiB() < 80 * 1024, qPrintable(QStringLiteral("peak %1 KiB").arg(peakMemoryKiB())));
-#endif
+    if (PeakMemoryIsMeaningful)
+        QVERIFY2(peakMemoryKiB() < 80 * 1024, qPrintable(QStringLiteral("peak %1 KiB").arg(peakMemoryKiB())));
 
     // The same line as a file that ends without a line end.
     PatternDevice endless("@a 1 1", QByteArray(1 << 20, '0'), megabytes, "", 64 * 1024);
