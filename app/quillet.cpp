@@ -215,8 +215,14 @@ void Quillet::Form_Activate()
 
 void Quillet::closeEvent(QCloseEvent *event)
 {
-    // The program ends with its main window, every other window with it.
+    // Whatever closes the main window (close box, Exit, the desktop) ends the program.
     event->accept();
+    Form_QueryUnload();
+}
+
+void Quillet::Form_QueryUnload()
+{
+    // The program ends with its main window, every other window with it.
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

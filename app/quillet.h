@@ -64,6 +64,7 @@ private:
     void setFieldTabOrder();
     void Form_Load();
     void Form_Activate();
+    void Form_QueryUnload();
 
     void erase();
     void enterKey(int index);
