@@ -46,11 +46,12 @@ set(CPACK_PACKAGE_CONTACT "The Corvane developers <${CORVANE_MAIL_ADDRESS}>")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${CORVANE_WEB_ADDRESS})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resonance, toroid winding and attenuator calculator")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Corvane is a small calculator for radio-frequency work at the bench. It solves a resonant\n\
-circuit from two of frequency, capacitance, inductance and impedance, and shows the turns and\n\
-wire length for every ring core of its core table (common iron powder and ferrite toroids).\n\
-A second window computes symmetric T and Pi attenuators. The calculations also run from the\n\
-command line.")
+  "Corvane is a small calculator for radio-frequency work at the bench.\n\
+It solves a resonant circuit from two of frequency, capacitance, inductance\n\
+and impedance, and shows the turns and wire length for every ring core of its\n\
+core table (common iron powder and ferrite toroids). A second window computes\n\
+symmetric T and Pi attenuators. The calculations also run from the command\n\
+line.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
