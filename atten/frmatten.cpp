@@ -4,7 +4,7 @@
 #include "fieldedit.h"
 #include "fieldvalue.h"
 #include "singlewindow.h"
-#include "twips.h"
+#include "attentwips.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,9 +24,10 @@ constexpr int ClientHeight = 3570;
 constexpr int FieldWidth = 1215;
 constexpr int FieldHeight = 390;
 
-QRect twipsRect(int left, int top, int width, int height)
+QRect pixelRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    using attentwips::toPixels;
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 // Where the classic faces are missing, faces of the same widths come next.
@@ -117,7 +118,7 @@ frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
     connect(mnuPrintScreen, &QAction::triggered, this, &frmAtten::mnuPrintScreen_Click);
 
     buildControls();
-    resize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
+    resize(attentwips::toPixels(ClientWidth), attentwips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -139,7 +140,7 @@ void frmAtten::buildControls()
         auto *frame = new AttenFrame(f.number, QString::fromLatin1(f.caption), client);
         frame->setObjectName(QString::fromLatin1(f.name));
         frame->setFont(msSansSerif(12, true));
-        frame->setGeometry(twipsRect(f.left, f.top, f.width, f.height));
+        frame->setGeometry(pixelRect(f.left, f.top, f.width, f.height));
         frames[f.number] = frame;
     }
 
@@ -148,7 +149,7 @@ void frmAtten::buildControls()
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(l.heading ? msSansSerif(9.75, true) : msSansSerif(8.25, false));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
+        label->setGeometry(pixelRect(l.left, l.top, l.width, l.height));
     }
 
     FieldEdit *previous = nullptr;
@@ -156,7 +157,7 @@ void frmAtten::buildControls()
         auto *field = new FieldEdit(f.index, this, frames[f.frame]);
         field->setObjectName(QStringLiteral("txt%1").arg(f.index));
         field->setFont(courierNew(14.25));
-        field->setGeometry(twipsRect(f.left, f.top, FieldWidth, FieldHeight));
+        field->setGeometry(pixelRect(f.left, f.top, FieldWidth, FieldHeight));
         m_txt[std::size_t(f.index)] = field;
         if (previous)
             setTabOrder(previous, field);
@@ -165,7 +166,7 @@ void frmAtten::buildControls()
 
     m_picture1 = new QLabel(client);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipsRect(0, 0, 255, 255));
+    m_picture1->setGeometry(pixelRect(0, 0, 255, 255));
     m_picture1->hide();
 
     // The lowest tab position that can hold the focus.

@@ -1,6 +1,7 @@
 #include "attenframe.h"
 #include "fieldedit.h"
 #include "frmatten.h"
+#include "quillet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -99,6 +100,7 @@ private slots:
     void switchingWindowsCommitsNothing();
     void reopeningStartsFresh();
     void deletingAnOpenWindowIsSafe();
+    void toolsAttenuatorsOpensTheWindow();
 
 private:
     frmAtten *open();
@@ -504,6 +506,24 @@ void TestFrmAtten::deletingAnOpenWindowIsSafe()
     frmAtten *again = open();
     QVERIFY(QTest::qWaitForWindowActive(again));
     QCOMPARE(again->txt(1)->text(), QString());
+}
+
+void TestFrmAtten::toolsAttenuatorsOpensTheWindow()
+{
+    m_window->close();
+    QTRY_VERIFY(m_window.isNull());
+
+    corvane::Quillet main(QStringLiteral("no such core table"));
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto *command = main.findChild<QAction *>(QStringLiteral("mnuAttenuators"));
+    QVERIFY(command);
+    command->trigger();
+    QTRY_VERIFY((m_window = qobject_cast<frmAtten *>(QApplication::activeWindow())));
+    QTRY_COMPARE(focused(), static_cast<QWidget *>(m_window->txt(1)));
+    // The command again while it is open only brings the same window forward.
+    command->trigger();
+    QCOMPARE(qobject_cast<frmAtten *>(QApplication::activeWindow()), m_window.data());
 }
 
 QTEST_MAIN(TestFrmAtten)
