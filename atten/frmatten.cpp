@@ -293,6 +293,10 @@ void frmAtten::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, this);
     box.exec();
+    // Some platforms hand the activation back to no window at all: without
+    // this the keys typed next would go nowhere.
+    if (!isActiveWindow())
+        activateWindow();
 }
 
 frmAtten *showAttenuatorWindow(QWidget *mainWindow)
