@@ -193,10 +193,14 @@ bool frmAtten::event(QEvent *event)
         else
             Form_Activate();
         break;
-    case QEvent::WindowDeactivate:
-        // The window that takes over is already active here.
-        m_modalTookOver = QApplication::activeModalWidget() != nullptr;
+    case QEvent::WindowDeactivate: {
+        // The window that takes over is already active here. A message box
+        // closed again before this event arrived (a busy machine) is off the
+        // modal stack by now, but still a modal window.
+        const QWidget *next = QApplication::activeWindow();
+        m_modalTookOver = QApplication::activeModalWidget() != nullptr || (next && next->isModal());
         break;
+    }
     default:
         break;
     }
