@@ -151,7 +151,9 @@ private:
 
 CoreTable CoreTable::load(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    // Only a regular file: a named pipe would block the start until someone
+    // writes to it, and a device such as /dev/zero never ends.
+    if (!QFileInfo(path).isFile())
         return CoreTable();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

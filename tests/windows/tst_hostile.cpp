@@ -17,10 +17,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <memory>
 #include <random>
+#include <thread>
 
 using corvane::FieldEdit;
 using corvane::frmAtten;
@@ -309,6 +313,8 @@ void TestHostile::hostileCoreTable_data()
     QTest::newRow("empty file") << "file" << QByteArray() << false;
     QTest::newRow("directory") << "directory" << QByteArray() << false;
     QTest::newRow("unreadable file") << "unreadable" << QByteArray("@ok 49 0.9\r\n") << false;
+    QTest::newRow("named pipe") << "pipe" << QByteArray("@ok 49 0.9\r\n") << false;
+    QTest::newRow("endless device") << "endless" << QByteArray() << false;
 }
 
 void TestHostile::hostileCoreTable()
@@ -322,7 +328,7 @@ void TestHostile::hostileCoreTable()
     const QString path = dir.filePath(QStringLiteral("quillet.ini"));
     if (kind == QLatin1String("directory")) {
         QVERIFY(QDir().mkdir(path));
-    } else {
+    } else if (kind == QLatin1String("file") || kind == QLatin1String("unreadable")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), qint64(bytes.size()));
@@ -334,7 +340,31 @@ void TestHostile::hostileCoreTable()
         }
     }
 
+    // A pipe blocks whoever opens it for reading until a writer comes: this
+    // one comes when a reader waits, writes a record and leaves.
+    std::atomic<bool> started { false };
+    std::thread writer;
+    if (kind == QLatin1String("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        writer = std::thread([&started, &bytes, fifo = QFile::encodeName(path)] {
+            while (!started) {
+                const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    (void)!::write(fd, bytes.constData(), std::size_t(bytes.size()));
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    } else if (kind == QLatin1String("endless")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    }
+
     Quillet window(path);
+    started = true;
+    if (writer.joinable())
+        writer.join();
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     calculate(window);
@@ -343,6 +373,9 @@ void TestHostile::hostileCoreTable()
 
     const int count = window.solver().cores().coreCount;
     QVERIFY(count <= 50);
+    // Anything but a regular file gives an empty table.
+    if (kind != QLatin1String("file"))
+        QCOMPARE(count, 0);
     for (int i = 4; i < Quillet::FieldCount; ++i) {
         const QString name = window.Label(i)->text();
         QCOMPARE(name.isEmpty(), i - 3 > count);
