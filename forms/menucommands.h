@@ -1,5 +1,36 @@
 #pragma once
 
-// The main window's menu commands that open other windows and programs.
+#include <QString>
+
+class QWidget;
+
 namespace corvane {
-}
+
+class frmAbout;
+class frmInstruct;
+template <class Window> class SingleWindow;
+
+// The main window's commands that open the companion windows and outside
+// programs; each of the window's menu handlers calls one of these.
+class MenuCommands
+{
+public:
+    // Opens the core table file in a text editor: notepad on Windows, the
+    // desktop's application for the file elsewhere. Says so when nothing starts.
+    static void mnuParams_Click(QWidget *owner, const QString &coreTablePath);
+    // Opens the help page beside the program in the desktop's browser.
+    static void mnuTechData_Click(QWidget *owner);
+    // Shows the instructions window, modeless.
+    static void mnuHelp_Click(QWidget *owner);
+    // Shows the About box, modeless.
+    static void mnuAbout_Click(QWidget *owner);
+
+    // The program's one reference to each companion window.
+    static SingleWindow<frmInstruct> &instructWindow();
+    static SingleWindow<frmAbout> &aboutWindow();
+
+    // The help page beside the program.
+    static QString helpPagePath();
+};
+
+} // namespace corvane
