@@ -45,7 +45,9 @@ Label *placeLabel(Label *label, const char *name, int left, int top, int width, 
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
+frmAbout::frmAbout(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                         | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("About..."));
     setFont(sansSerif(8.25, false));
@@ -59,16 +61,22 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    Label1 = placeLabel(new QLabel(QStringLiteral("Corvane"), this), "Label1", 240, 120, 3135, 375,
-                        sansSerif(18, true));
-    Label2 = placeLabel(new QLabel(QStringLiteral("Verson 2.0.0"), this), "Label2", 960, 600, 1695, 255,
-                        sansSerif(12, true));
-    Label3 = placeLabel(new QLabel(QStringLiteral("\u00a9 2026 The Corvane developers"), this), "Label3", 120,
-                        1080, 3615, 255, sansSerif(12, false));
-    Label4 = placeLabel(new QLabel(QStringLiteral("Web Page"), this), "Label4", 1440, 1680, 855, 255, font());
-    Label5 = placeLabel(new LinkLabel(webAddress(), this), "Label5", 480, 1920, 2895, 375, sansSerif(12, true));
-    Label6 = placeLabel(new QLabel(QStringLiteral("Email"), this), "Label6", 1560, 2400, 495, 255, font());
-    Label7 = placeLabel(new LinkLabel(mailAddress(), this), "Label7", 240, 2640, 3375, 375, sansSerif(12, true));
+    // Positions in twips; labels without a font of their own use the window's.
+    const QString notice = QStringLiteral("\u00a9 2026 The Corvane developers");
+    Label1 = placeLabel(new QLabel(QStringLiteral("Corvane"), this), "Label1",
+                        240, 120, 3135, 375, sansSerif(18, true));
+    Label2 = placeLabel(new QLabel(QStringLiteral("Verson 2.0.0"), this), "Label2",
+                        960, 600, 1695, 255, sansSerif(12, true));
+    Label3 = placeLabel(new QLabel(notice, this), "Label3",
+                        120, 1080, 3615, 255, sansSerif(12, false));
+    Label4 = placeLabel(new QLabel(QStringLiteral("Web Page"), this), "Label4",
+                        1440, 1680, 855, 255, font());
+    Label5 = placeLabel(new LinkLabel(webAddress(), this), "Label5",
+                        480, 1920, 2895, 375, sansSerif(12, true));
+    Label6 = placeLabel(new QLabel(QStringLiteral("Email"), this), "Label6",
+                        1560, 2400, 495, 255, font());
+    Label7 = placeLabel(new LinkLabel(mailAddress(), this), "Label7",
+                        240, 2640, 3375, 375, sansSerif(12, true));
 
     // Links in pure blue.
     for (LinkLabel *link : {Label5, Label7}) {

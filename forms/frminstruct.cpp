@@ -7,7 +7,9 @@
 
 namespace corvane {
 
-frmInstruct::frmInstruct(QWidget *owner) : QWidget(owner, Qt::Window)
+frmInstruct::frmInstruct(QWidget *owner)
+    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                         | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Corvane Instructions"));
     setFixedSize(twips(7980), twips(7650));
