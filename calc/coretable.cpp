@@ -1,8 +1,221 @@
 #include "coretable.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
 namespace corvane {
 
-CoreTable CoreTable::load(const QString &) { return CoreTable(); }
-CoreTable CoreTable::read(QIODevice &) { return CoreTable(); }
+namespace {
+
+// Only the first 100 characters of a line are ever looked at: the "@" and
+// 99 characters of record text.
+constexpr int KeptCharacters = 100;
+constexpr int RecordCharacters = 99;
+// Enough bytes for 100 characters of up to four bytes each, and a byte order mark.
+constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
+constexpr qsizetype KeptBytes = 4 * KeptCharacters + 3;
+constexpr qint64 ChunkBytes = 64 * 1024;
+
+// Characters here are code points, so a character outside the basic plane
+// (two UTF-16 units) counts once and is never cut in half.
+qsizetype characterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (QChar c : text)
+        if (!c.isLowSurrogate())
+            ++count;
+    return count;
+}
+
+QString leftCharacters(const QString &text, qsizetype count)
+{
+    qsizetype seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isLowSurrogate())
+            continue;
+        if (seen == count)
+            return text.left(i);
+        ++seen;
+    }
+    return text;
+}
+
+// Only the space character is trimmed: a tab belongs to its field.
+QString trimmedSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The numbers of the table are written by hand in a text editor: the user's
+// decimal separator is read, and so is ".", so that 4.9 is 4.9 in every locale.
+// Digit grouping is never read (4,9 must not become 49 where "," groups).
+class NumberReader
+{
+public:
+    NumberReader() : m_user(QLocale()), m_point(QLocale::c())
+    {
+        m_user.setNumberOptions(QLocale::RejectGroupSeparator);
+        m_point.setNumberOptions(QLocale::RejectGroupSeparator);
+    }
+
+    bool read(const QString &text, double &value) const
+    {
+        bool ok = false;
+        double v = m_user.toDouble(text, &ok);
+        if (!ok)
+            v = m_point.toDouble(text, &ok);
+        if (!ok || !std::isfinite(v))
+            return false;
+        value = v;
+        return true;
+    }
+
+private:
+    QLocale m_user;
+    QLocale m_point;
+};
+
+class RecordParser
+{
+public:
+    explicit RecordParser(CoreTable &table) : m_table(table) {}
+
+    // One line of the file, at most its first 100 characters.
+    void parse(const QString &head, int lineNumber)
+    {
+        if (!head.startsWith(QLatin1Char('@')))
+            return;
+        const QString line = head.toUpper();
+        if (characterCount(line) < 2)
+            return skip(lineNumber, QStringLiteral("nothing after \"@\""));
+
+        QString rest = trimmedSpaces(leftCharacters(line.mid(1), RecordCharacters));
+        if (rest.isEmpty())
+            return skip(lineNumber, QStringLiteral("no name"));
+        qsizetype space = rest.indexOf(QLatin1Char(' '));
+        if (space < 0) {
+            return skip(lineNumber, rest.contains(QLatin1Char('\t'))
+                                ? QStringLiteral("no AL (a tab does not separate fields, a space does)")
+                                : QStringLiteral("no AL"));
+        }
+        const QString name = rest.left(space);
+        rest = trimmedSpaces(rest.mid(space));
+
+        space = rest.indexOf(QLatin1Char(' '));
+        if (space < 0)
+            return skip(lineNumber, QStringLiteral("no wire length per turn"));
+        const QString alText = rest.left(space);
+        rest = trimmedSpaces(rest.mid(space));
+        if (rest.contains(QLatin1Char(' ')))
+            return skip(lineNumber, QStringLiteral("a fourth field"));
+
+        double al = 0;
+        double wire = 0;
+        if (!m_numbers.read(alText, al))
+            return skip(lineNumber, QStringLiteral("AL is not a number"));
+        if (!m_numbers.read(rest, wire))
+            return skip(lineNumber, QStringLiteral("wire length per turn is not a number"));
+
+        // Only an accepted record takes a slot, so the slots after the last
+        // record stay empty.
+        const std::size_t slot = std::size_t(++m_table.coreCount);
+        m_table.coreName[slot] = name;
+        m_table.coreAL[slot] = al;
+        m_table.coreWire[slot] = wire;
+    }
+
+private:
+    void skip(int lineNumber, const QString &reason)
+    {
+        ++m_table.skippedCount;
+        if (m_table.skipped.size() < CoreTable::MaxSkippedListed)
+            m_table.skipped.append({ lineNumber, reason });
+    }
+
+    CoreTable &m_table;
+    NumberReader m_numbers;
+};
+
+} // namespace
+
+CoreTable CoreTable::load(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return CoreTable();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CoreTable();
+    return read(file);
+}
+
+CoreTable CoreTable::read(QIODevice &device)
+{
+    CoreTable table;
+    RecordParser parser(table);
+
+    // Lines are split on the raw bytes (CR and LF never occur inside a UTF-8
+    // character), and only the head of a line is kept and decoded, so a line
+    // of any length costs no memory and a huge one is skipped at memory speed.
+    QByteArray head;
+    bool lineStarted = false;
+    bool afterCR = false; // an LF right after a CR ends no second line
+    qint64 lineNumber = 0;
+
+    auto endLine = [&]() {
+        ++lineNumber;
+        const int number = int(qMin<qint64>(lineNumber, std::numeric_limits<int>::max()));
+        if (lineNumber == 1 && head.startsWith(ByteOrderMark))
+            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        if (head.startsWith('@')) // anything else is a comment: no need to decode it
+            parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), number);
+        head.clear();
+        lineStarted = false;
+    };
+
+    std::vector<char> buffer(static_cast<std::size_t>(ChunkBytes));
+    while (table.coreCount < MaxRecords) {
+        const qint64 got = device.read(buffer.data(), ChunkBytes);
+        if (got <= 0)
+            break;
+        const char *p = buffer.data();
+        const char *const end = p + got;
+        while (p < end && table.coreCount < MaxRecords) {
+            if (*p == '\n' && afterCR) {
+                afterCR = false;
+                ++p;
+                continue;
+            }
+            afterCR = *p == '\r';
+            if (afterCR || *p == '\n') {
+                endLine();
+                ++p;
+                continue;
+            }
+            const char *lineEnd = p;
+            while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+                ++lineEnd;
+            const qsizetype room = KeptBytes - head.size();
+            if (room > 0)
+                head.append(p, qMin(room, qsizetype(lineEnd - p)));
+            lineStarted = true;
+            p = lineEnd;
+        }
+    }
+    // A last line without a line end is read like any other.
+    if (lineStarted && table.coreCount < MaxRecords)
+        endLine();
+    return table;
+}
 
 } // namespace corvane

@@ -28,10 +28,17 @@ struct CoreTable
         int lineNumber = 0; // counted from 1
         QString reason;
     };
+    // At most MaxSkippedListed lines are listed; skippedCount counts them all.
+    static constexpr int MaxSkippedListed = 1000;
     QVector<SkippedLine> skipped;
+    int skippedCount = 0;
 
     // Loads the file; a file that cannot be opened gives an empty table.
     static CoreTable load(const QString &path);
+    // Reads an open device. Lines end at CR LF, CR or LF; the text is UTF-8
+    // (invalid bytes read as replacement characters).
+    // Only the first 100 characters of a line matter, so a huge line or file
+    // costs time but no memory; reading stops after the 50th accepted record.
     static CoreTable read(QIODevice &device);
 };
 

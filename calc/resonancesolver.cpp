@@ -1,10 +1,215 @@
 #include "resonancesolver.h"
 
+#include "displaymask.h"
+#include "fieldvalue.h"
+
+#include <QtGlobal>
+
+#include <cmath>
+
 namespace corvane {
 
+namespace {
+
+// 2 pi to ten significant digits: the results users compare with their notes
+// were worked out with this value, not with the full-precision one.
+constexpr double TwoPi = 6.283185307;
+
+constexpr int Frequency = 0;
+constexpr int Capacitance = 1;
+constexpr int Inductance = 2;
+constexpr int Impedance = 3;
+
+// A number an entry produced can be kept when it is finite and positive: zero
+// would mark its quantity as not given, and later divisions rely on it.
+bool usable(double value)
+{
+    return std::isfinite(value) && value > 0;
+}
+
+} // namespace
+
 ResonanceSolver::ResonanceSolver(CoreTable cores) : m_cores(std::move(cores)) {}
-void ResonanceSolver::txt_LostFocus(int) {}
-void ResonanceSolver::erase() {}
-void ResonanceSolver::calcTurns() {}
+
+void ResonanceSolver::txt_LostFocus(int index)
+{
+    if (index < 0 || index >= FieldCount)
+        return;
+    const double v = fieldValue(m_work.txt[std::size_t(index)]);
+    bool entered = v > 0 && m_lastField != index;
+    if (entered && index >= FirstTurnsField) {
+        // Turns mean nothing without a loaded core of positive AL to wind them on.
+        const int record = index - (FirstTurnsField - 1);
+        entered = record <= m_cores.coreCount && m_cores.coreAL[std::size_t(record)] > 0;
+    }
+    if (entered) {
+        // Worked out on a copy: an entry whose results do not fit a double is
+        // refused whole, and the fields keep what they showed before it.
+        Working next = m_work;
+        if (solve(next, index, v))
+            m_work = std::move(next);
+    }
+    m_lastField = index;
+}
+
+bool ResonanceSolver::solve(Working &w, int index, double v) const
+{
+    bool sound = true;
+    // Shows a working value in its field, in its display unit and mask.
+    auto show = [&](int field) {
+        double value = 0;
+        double shown = 0;
+        QString text;
+        switch (field) {
+        case Frequency:
+            value = w.freqHz;
+            shown = w.freqHz / 1e6;
+            text = formatMask(shown, mask::frequency);
+            break;
+        case Capacitance:
+            value = w.capFarad;
+            shown = w.capFarad * 1e12;
+            text = formatMask(shown, mask::whole);
+            break;
+        case Inductance:
+            value = w.indHenry;
+            shown = w.indHenry * 1e6;
+            text = formatMask(shown, mask::inductance);
+            break;
+        default:
+            value = w.reactOhm;
+            shown = w.reactOhm;
+            text = formatMask(shown, mask::whole);
+            break;
+        }
+        sound = sound && usable(value) && std::isfinite(shown);
+        w.txt[std::size_t(field)] = text;
+    };
+
+    // (a) .. (g): the resonance relations, each in this order of operations.
+    auto a = [&] { w.reactOhm = 1 / ((w.freqHz * TwoPi) * w.capFarad); show(Impedance); };
+    auto b = [&] { w.reactOhm = (w.freqHz * TwoPi) * w.indHenry; show(Impedance); };
+    auto c = [&] { w.indHenry = w.reactOhm / (w.freqHz * TwoPi); show(Inductance); };
+    auto d = [&] { w.capFarad = 1 / ((w.freqHz * TwoPi) * w.reactOhm); show(Capacitance); };
+    auto e = [&] { w.freqHz = 1 / (std::sqrt(w.indHenry * w.capFarad) * TwoPi); show(Frequency); };
+    auto f = [&] { w.freqHz = 1 / ((w.capFarad * TwoPi) * w.reactOhm); show(Frequency); };
+    auto g = [&] { w.freqHz = w.reactOhm / (w.indHenry * TwoPi); show(Frequency); };
+    auto turns = [&] { calcTurns(w); };
+
+    // The entered quantity, shown again in its display format.
+    switch (index) {
+    case Frequency:
+        w.freqHz = v * 1e6;
+        show(Frequency);
+        break;
+    case Capacitance:
+        w.capFarad = v * 1e-12;
+        show(Capacitance);
+        break;
+    case Inductance:
+        w.indHenry = v / 1e6;
+        show(Inductance);
+        turns();
+        break;
+    case Impedance:
+        w.reactOhm = v;
+        show(Impedance);
+        break;
+    default: {
+        const int record = index - (FirstTurnsField - 1);
+        w.indHenry = (v * v * m_cores.coreAL[std::size_t(record)]) / 1e9;
+        show(Inductance);
+        turns(); // rewrites this core's own field too
+        break;
+    }
+    }
+    if (!sound)
+        return false;
+
+    // With one more known quantity the other two follow; the first known one
+    // in the order of priority is kept, the rest are overwritten.
+    switch (index) {
+    case Frequency:
+        if (w.capFarad != 0) {
+            a(); c(); turns();
+        } else if (w.indHenry != 0) {
+            b(); d();
+        } else if (w.reactOhm != 0) {
+            c(); d(); turns();
+        }
+        break;
+    case Capacitance:
+        if (w.freqHz != 0) {
+            a(); c(); turns();
+        } else if (w.indHenry != 0) {
+            e(); b();
+        } else if (w.reactOhm != 0) {
+            f(); c(); turns();
+        }
+        break;
+    case Impedance:
+        if (w.freqHz != 0) {
+            c(); d(); turns();
+        } else if (w.capFarad != 0) {
+            f(); c(); turns();
+        } else if (w.indHenry != 0) {
+            g(); d();
+        }
+        break;
+    default: // inductance or turns: the turns column is already up to date
+        if (w.freqHz != 0) {
+            b(); d();
+        } else if (w.capFarad != 0) {
+            e(); b();
+        } else if (w.reactOhm != 0) {
+            g(); d();
+        }
+        break;
+    }
+    return sound;
+}
+
+void ResonanceSolver::calcTurns()
+{
+    calcTurns(m_work);
+}
+
+void ResonanceSolver::calcTurns(Working &w) const
+{
+    const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);
+    for (int i = 1; i <= count; ++i) {
+        const std::size_t slot = std::size_t(i);
+        QString &field = w.txt[std::size_t(i + FirstTurnsField - 1)];
+        const double al = m_cores.coreAL[slot];
+        const double turns = al > 0 ? std::sqrt((1e9 * w.indHenry) / al) : qQNaN();
+        // The wire is cut for whole turns, the number the field shows.
+        const double wholeTurns = fieldValue(formatMask(turns, mask::whole));
+        const double wire = (wholeTurns * m_cores.coreWire[slot]) + 2.4;
+        // A core of no positive AL, or one whose numbers are absurd, gets no winding.
+        if (!std::isfinite(turns) || !std::isfinite(wire) || wire < 0) {
+            w.coreTurns[slot] = 0;
+            field.clear();
+            continue;
+        }
+        w.coreTurns[slot] = turns;
+        field = formatMask(turns, mask::turns) + QStringLiteral(" turns ")
+                + formatMask(wire, mask::turns) + QLatin1Char('"');
+    }
+}
+
+void ResonanceSolver::erase()
+{
+    for (int i = Frequency; i <= Impedance; ++i)
+        m_work.txt[std::size_t(i)].clear();
+    m_work.capFarad = 0;
+    m_work.indHenry = 0;
+    m_work.freqHz = 0;
+    m_work.reactOhm = 0;
+    const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);
+    for (int i = 1; i <= count; ++i) {
+        m_work.txt[std::size_t(i + FirstTurnsField - 1)].clear();
+        m_work.coreTurns[std::size_t(i)] = 0;
+    }
+}
 
 } // namespace corvane

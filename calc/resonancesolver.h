@@ -23,9 +23,9 @@ public:
 
     const CoreTable &cores() const { return m_cores; }
 
-    const QString &text(int index) const { return m_txt[std::size_t(index)]; }
-    void setText(int index, const QString &text) { m_txt[std::size_t(index)] = text; }
-    const std::array<QString, FieldCount> &texts() const { return m_txt; }
+    const QString &text(int index) const { return m_work.txt[std::size_t(index)]; }
+    void setText(int index, const QString &text) { m_work.txt[std::size_t(index)] = text; }
+    const std::array<QString, FieldCount> &texts() const { return m_work.txt; }
 
     // The field 'index' has lost the focus: solve from its text.
     void txt_LostFocus(int index);
@@ -34,22 +34,32 @@ public:
     // Rewrites every loaded core's turns field for the current inductance.
     void calcTurns();
 
-    double freqHz() const { return m_freqHz; }
-    double capFarad() const { return m_capFarad; }
-    double indHenry() const { return m_indHenry; }
-    double reactOhm() const { return m_reactOhm; }
+    double freqHz() const { return m_work.freqHz; }
+    double capFarad() const { return m_work.capFarad; }
+    double indHenry() const { return m_work.indHenry; }
+    double reactOhm() const { return m_work.reactOhm; }
     int lastField() const { return m_lastField; }
-    double coreTurns(int record) const { return m_coreTurns[std::size_t(record)]; }
+    double coreTurns(int record) const { return m_work.coreTurns[std::size_t(record)]; }
 
 private:
+    // Everything one entry may change. An entry is worked out on a copy and
+    // kept only when every number it produced is usable.
+    struct Working
+    {
+        std::array<QString, FieldCount> txt;
+        double freqHz = 0;
+        double capFarad = 0;
+        double indHenry = 0;
+        double reactOhm = 0;
+        std::array<double, CoreTable::Slots> coreTurns {};
+    };
+
+    bool solve(Working &w, int index, double v) const;
+    void calcTurns(Working &w) const;
+
     CoreTable m_cores;
-    std::array<QString, FieldCount> m_txt;
-    double m_freqHz = 0;
-    double m_capFarad = 0;
-    double m_indHenry = 0;
-    double m_reactOhm = 0;
+    Working m_work;
     int m_lastField = 0;
-    std::array<double, CoreTable::Slots> m_coreTurns {};
 };
 
 } // namespace corvane

@@ -1,13 +1,90 @@
 #include "commandline.h"
 
+#include "coretable.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTextStream>
 
 namespace corvane::cli {
 
-int coresCommand(const QStringList &, QTextStream &, QTextStream &err)
+namespace {
+
+const char help[] =
+    "Usage: corvane cores [--core-table FILE]\n"
+    "\n"
+    "Lists the cores the calculator loads from the core table, then every line\n"
+    "starting with \"@\" that it skips, with the line number and the reason.\n"
+    "A core is a line of the form @NAME AL WIRE: the name, the AL in nH per turn\n"
+    "squared and the inches of wire one turn takes, separated by spaces.\n"
+    "\n"
+    "Options:\n"
+    "  --core-table FILE   the core table to check (default: quillet.ini beside the program)\n"
+    "  -h, --help          show this help\n";
+
+QString number(double value)
 {
-    err << "corvane cores: not available yet\n";
-    return Failure;
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption tableOption(QStringLiteral("core-table"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    parser.addOptions({ tableOption, helpOption });
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                ? QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().value(0))
+                : parser.errorText();
+        err << "corvane cores: " << error << '\n' << "Run 'corvane cores --help' for the options.\n";
+        return Usage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << help;
+        return Ok;
+    }
+
+    const QString path = parser.isSet(tableOption) ? parser.value(tableOption) : defaultCoreTablePath();
+    const QFileInfo info(path);
+    if (!info.isFile() || !QFile(path).open(QIODevice::ReadOnly)) {
+        // The calculator runs with an empty table then; say so plainly.
+        err << "corvane cores: cannot read the core table " << path << " (the calculator shows no cores)\n";
+        return Failure;
+    }
+
+    const CoreTable table = CoreTable::load(path);
+    out << "Core table: " << path << '\n';
+    qsizetype nameWidth = 0;
+    for (int i = 1; i <= table.coreCount; ++i)
+        nameWidth = qMax(nameWidth, table.coreName[std::size_t(i)].size());
+    for (int i = 1; i <= table.coreCount; ++i) {
+        const std::size_t slot = std::size_t(i);
+        out << QStringLiteral("%1  %2  AL %3  wire per turn %4\n")
+                        .arg(i, 2)
+                        .arg(table.coreName[slot].leftJustified(nameWidth), number(table.coreAL[slot]),
+                             number(table.coreWire[slot]));
+    }
+    out << table.coreCount << (table.coreCount == 1 ? " core" : " cores") << " loaded.\n";
+    if (table.coreCount == CoreTable::MaxRecords)
+        out << "The table holds at most " << CoreTable::MaxRecords
+            << " cores: lines after the last one listed are not read.\n";
+
+    if (table.skippedCount == 0) {
+        out << "No line starting with \"@\" was skipped.\n";
+        return Ok;
+    }
+    out << "Skipped lines:\n";
+    for (const CoreTable::SkippedLine &line : table.skipped)
+        out << "  line " << line.lineNumber << ": " << line.reason << '\n';
+    if (table.skippedCount > table.skipped.size())
+        out << "  ... and " << (table.skippedCount - table.skipped.size()) << " more\n";
+    return Ok;
 }
 
 } // namespace corvane::cli

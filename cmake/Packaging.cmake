@@ -1,0 +1,68 @@
+# Installation and the Debian package.
+#
+# The program looks for its core table and help page in its own folder, so the three
+# live together in a folder of their own, <prefix>/lib/corvane; <prefix>/bin/corvane is a
+# relative symbolic link to the program (the program resolves the link to find its folder).
+include(GNUInstallDirs)
+
+if(NOT TARGET corvane)
+  message(STATUS "Corvane: no program is built (CORVANE_GUI is off), so nothing is installed")
+  return()
+endif()
+
+set(CORVANE_INSTALL_DIR lib/corvane CACHE STRING
+  "Folder, relative to the prefix, that holds the program, its core table and help page")
+set(CORVANE_DESKTOP_ID org.corvane.Corvane)
+
+install(TARGETS corvane RUNTIME DESTINATION ${CORVANE_INSTALL_DIR})
+foreach(file quillet.ini mquillet.htm)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/data/${file})
+    install(FILES data/${file} DESTINATION ${CORVANE_INSTALL_DIR})
+  endif()
+endforeach()
+
+# The launcher on the PATH.
+file(RELATIVE_PATH launcher_target /${CMAKE_INSTALL_BINDIR} /${CORVANE_INSTALL_DIR}/corvane)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
+file(CREATE_LINK ${launcher_target} ${CMAKE_BINARY_DIR}/launcher/corvane SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/launcher/corvane DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Desktop integration: menu entry, AppStream data and the icon in the hicolor theme.
+install(FILES data/${CORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${CORVANE_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES data/icons/corvane.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 32 48 64 128 256)
+  install(FILES data/icons/corvane-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME corvane.png)
+endforeach()
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvane RENAME copyright)
+
+# CPack: `cpack` in the build folder makes corvane_<version>_<arch>.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME corvane)
+set(CPACK_PACKAGE_VENDOR "The Corvane developers")
+set(CPACK_PACKAGE_CONTACT "The Corvane developers <${CORVANE_MAIL_ADDRESS}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${CORVANE_WEB_ADDRESS})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resonance, toroid winding and attenuator calculator")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Corvane is a small calculator for radio-frequency work at the bench.\n\
+It solves a resonant circuit from two of frequency, capacitance, inductance\n\
+and impedance, and shows the turns and wire length for every ring core of its\n\
+core table (common iron powder and ferrite toroids). A second window computes\n\
+symmetric T and Pi attenuators. The calculations also run from the command\n\
+line.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs a Qt platform plugin, which the Qt libraries only recommend;
+# xdg-open opens the help page and the About box's links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+include(CPack)
