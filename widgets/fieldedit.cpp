@@ -23,6 +23,8 @@ int FieldEdit::characterCode(const QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers();
+    if (isMenuKey(event))
+        return -1;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return 13;
     if (key == Qt::Key_Backspace)
@@ -40,6 +42,13 @@ int FieldEdit::characterCode(const QKeyEvent *event)
     if (c == 127) // Delete on some platforms
         return -1;
     return int(c);
+}
+
+bool FieldEdit::isMenuKey(const QKeyEvent *event)
+{
+    // Alt with a key belongs to the menus; Ctrl+Alt is AltGr on some keyboards.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier);
 }
 
 void FieldEdit::injectTab(QWidget *window)
@@ -87,6 +96,11 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
     // Copying the selection changes nothing and is what a user expects to work.
     if (event->matches(QKeySequence::Copy)) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (isMenuKey(event)) {
+        // Typing nothing, it goes on to the window.
+        event->ignore();
         return;
     }
     int code = characterCode(event);

@@ -19,8 +19,11 @@ public:
 
     // The character code a key event types, or -1 for keys that type no
     // character (arrows, Home, End, Delete, Tab ...), which keep their normal
-    // editing and navigation behaviour.
+    // editing and navigation behaviour, and for Alt with a key.
     static int characterCode(const QKeyEvent *event);
+
+    // Alt with a key (not AltGr): a menu key that types nothing in a field.
+    static bool isMenuKey(const QKeyEvent *event);
 
     // Queues one Tab keystroke for the window: it reaches whichever field has
     // the focus once the current handler has returned.
