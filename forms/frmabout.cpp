@@ -2,7 +2,7 @@
 
 #include "launcher.h"
 #include "linklabel.h"
-#include "twips.h"
+#include "formtwips.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -10,6 +10,8 @@
 #include <QUrl>
 
 namespace corvane {
+
+using formtwips::toPixels;
 
 namespace {
 
@@ -33,7 +35,7 @@ Label *placeLabel(Label *label, const char *name, int left, int top, int width, 
                   const QFont &font)
 {
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    label->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont fitting = font;
     while (fitting.pointSizeF() > 6
@@ -51,13 +53,13 @@ frmAbout::frmAbout(QWidget *owner)
 {
     setWindowTitle(QStringLiteral("About..."));
     setFont(sansSerif(8.25, false));
-    setGeometry(twips(2940), twips(2115), twips(3750), twips(3870));
-    setFixedSize(twips(3750), twips(3870));
+    setGeometry(toPixels(2940), toPixels(2115), toPixels(3750), toPixels(3870));
+    setFixedSize(toPixels(3750), toPixels(3870));
     setModal(false);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twips(1440), twips(3360), twips(855), twips(315));
+    cmdOK->setGeometry(toPixels(1440), toPixels(3360), toPixels(855), toPixels(315));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

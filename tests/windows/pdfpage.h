@@ -36,14 +36,14 @@ inline QImage render(const QString &pdf)
     return QImage(prefix + QStringLiteral(".png"));
 }
 
-// The smallest rectangle holding every pixel that is clearly not white.
-inline QRect inkBounds(const QImage &page)
+// The smallest rectangle holding every pixel darker than `below` in any channel.
+inline QRect inkBounds(const QImage &page, int below = 160)
 {
     QRect bounds;
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); ++x) {
             const QColor c = page.pixelColor(x, y);
-            if (c.red() < 160 || c.green() < 160 || c.blue() < 160)
+            if (c.red() < below || c.green() < below || c.blue() < below)
                 bounds |= QRect(x, y, 1, 1);
         }
     }

@@ -1,6 +1,6 @@
 #include "module1.h"
 #include "pdfpage.h"
-#include "printservices.h"
+#include "pdfprintservices.h"
 
 #include <QFile>
 #include <QLabel>
@@ -13,41 +13,6 @@
 using namespace corvane;
 
 namespace {
-
-// Prints into PDF files instead of a printer, and answers for the user.
-class PdfServices : public PrintServices
-{
-public:
-    QString printerFile; // empty: no printer installed
-    bool acceptPdf = true;
-    QString pdfFile;
-    int offers = 0;
-    int fileQuestions = 0;
-    QStringList reports;
-
-    std::unique_ptr<QPrinter> defaultPrinter() override
-    {
-        if (printerFile.isEmpty())
-            return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(printerFile);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        return printer;
-    }
-    bool offerPdf(QWidget *) override
-    {
-        ++offers;
-        return acceptPdf;
-    }
-    QString pdfFileName(QWidget *) override
-    {
-        ++fileQuestions;
-        return pdfFile;
-    }
-    void report(QWidget *, const QString &message) override { reports << message; }
-};
 
 // A plain window standing in for a calculator window, painted dark all over
 // so that its picture is easy to find on the page.
@@ -79,15 +44,15 @@ class tst_Module1 : public QObject
 
 private:
     QTemporaryDir m_dir;
-    PdfServices m_services;
+    std::unique_ptr<PdfPrintServices> m_printing;
 
 private slots:
     void init()
     {
-        m_services = PdfServices();
-        PrintServices::setCurrent(&m_services);
+        m_printing = std::make_unique<PdfPrintServices>();
+        m_printing->printerFile.clear();
     }
-    void cleanup() { PrintServices::setCurrent(nullptr); }
+    void cleanup() { m_printing.reset(); }
 
     void screenIsNotReadOffscreen()
     {
@@ -231,8 +196,8 @@ private slots:
         QFETCH(QSize, window);
         QFETCH(QSizeF, page);
         QFETCH(QRectF, picture);
-        m_services.printerFile = m_dir.filePath(QStringLiteral("page.pdf"));
-        QFile::remove(m_services.printerFile);
+        m_printing->printerFile = m_dir.filePath(QStringLiteral("page.pdf"));
+        QFile::remove(m_printing->printerFile);
         auto form = standIn(window.width(), window.height());
         QLabel Picture1(form.get());
         Picture1.hide();
@@ -241,10 +206,10 @@ private slots:
 
         QCOMPARE(Picture1.pixmap().size(), window);
         QVERIFY(Picture1.isHidden());
-        QCOMPARE(m_services.offers, 0);
-        QCOMPARE(m_services.reports, QStringList());
-        QCOMPARE(pdfpage::pageCount(m_services.printerFile), 1);
-        const QImage rendered = pdfpage::render(m_services.printerFile);
+        QCOMPARE(m_printing->offers, 0);
+        QCOMPARE(m_printing->reports, QStringList());
+        QCOMPARE(pdfpage::pageCount(m_printing->printerFile), 1);
+        const QImage rendered = pdfpage::render(m_printing->printerFile);
         QVERIFY2(!rendered.isNull(), "pdftoppm (poppler-utils) renders the page");
         QCOMPARE(QSizeF(rendered.size()), page);
         const QRect ink = pdfpage::inkBounds(rendered);
@@ -255,7 +220,7 @@ private slots:
 
     void secondPrintReplacesThePicture()
     {
-        m_services.printerFile = m_dir.filePath(QStringLiteral("first.pdf"));
+        m_printing->printerFile = m_dir.filePath(QStringLiteral("first.pdf"));
         auto form = standIn(777, 703);
         QLabel Picture1(form.get());
         Picture1.hide();
@@ -264,11 +229,11 @@ private slots:
         QCOMPARE(first.size(), QSize(777, 703));
 
         form->resize(400, 600);
-        m_services.printerFile = m_dir.filePath(QStringLiteral("second.pdf"));
+        m_printing->printerFile = m_dir.filePath(QStringLiteral("second.pdf"));
         Module1::printForm(form.get(), &Picture1);
         QCOMPARE(Picture1.pixmap().size(), QSize(400, 600));
         QVERIFY(Picture1.pixmap().cacheKey() != first.cacheKey());
-        const QImage rendered = pdfpage::render(m_services.printerFile);
+        const QImage rendered = pdfpage::render(m_printing->printerFile);
         QVERIFY(rendered.height() > rendered.width());
     }
 
@@ -286,15 +251,15 @@ private slots:
 
     void noPrinterOffersPdf()
     {
-        m_services.pdfFile = m_dir.filePath(QStringLiteral("offered.pdf"));
+        m_printing->pdfFile = m_dir.filePath(QStringLiteral("offered.pdf"));
         auto form = standIn(727, 238);
         QLabel Picture1(form.get());
         Module1::printForm(form.get(), &Picture1);
-        QCOMPARE(m_services.offers, 1);
-        QCOMPARE(m_services.fileQuestions, 1);
-        QCOMPARE(m_services.reports, QStringList());
-        QCOMPARE(pdfpage::pageCount(m_services.pdfFile), 1);
-        const QImage rendered = pdfpage::render(m_services.pdfFile);
+        QCOMPARE(m_printing->offers, 1);
+        QCOMPARE(m_printing->fileQuestions, 1);
+        QCOMPARE(m_printing->reports, QStringList());
+        QCOMPARE(pdfpage::pageCount(m_printing->pdfFile), 1);
+        const QImage rendered = pdfpage::render(m_printing->pdfFile);
         QVERIFY(rendered.width() > rendered.height());
         // The same page: the picture at the top-left of the printable area,
         // as wide as that area (the attenuator window is wider than the page).
@@ -315,14 +280,14 @@ private slots:
     {
         QFETCH(bool, accept);
         QFETCH(int, fileQuestions);
-        m_services.acceptPdf = accept;
-        m_services.pdfFile.clear();
+        m_printing->acceptPdf = accept;
+        m_printing->pdfFile.clear();
         auto form = standIn(300, 200);
         QLabel Picture1(form.get());
         Module1::printForm(form.get(), &Picture1);
-        QCOMPARE(m_services.offers, 1);
-        QCOMPARE(m_services.fileQuestions, fileQuestions);
-        QCOMPARE(m_services.reports, QStringList());
+        QCOMPARE(m_printing->offers, 1);
+        QCOMPARE(m_printing->fileQuestions, fileQuestions);
+        QCOMPARE(m_printing->reports, QStringList());
         // The picture is held all the same.
         QCOMPARE(Picture1.pixmap().size(), QSize(300, 200));
     }
@@ -330,13 +295,13 @@ private slots:
     void failedJobIsReported()
     {
         const QString file = m_dir.filePath(QStringLiteral("no such folder/page.pdf"));
-        m_services.printerFile = file;
+        m_printing->printerFile = file;
         auto form = standIn(300, 200);
         QLabel Picture1(form.get());
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         Module1::printForm(form.get(), &Picture1);
-        QCOMPARE(m_services.reports.size(), 1);
-        QVERIFY(m_services.reports.first().contains(QDir::toNativeSeparators(file)));
+        QCOMPARE(m_printing->reports.size(), 1);
+        QVERIFY(m_printing->reports.first().contains(QDir::toNativeSeparators(file)));
         QVERIFY(!QFile::exists(file));
     }
 };
