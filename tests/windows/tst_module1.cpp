@@ -54,12 +54,6 @@ private slots:
     }
     void cleanup() { m_printing.reset(); }
 
-    void screenIsNotReadOffscreen()
-    {
-        // The tests run offscreen: there the window paints its own picture.
-        QCOMPARE(Module1::screenReadable(), false);
-    }
-
     void scaledPictureSize_data()
     {
         QTest::addColumn<QSizeF>("picture");
