@@ -1,5 +1,6 @@
 #include "menucommands.h"
 
+#include "coretablelocation.h"
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
@@ -14,18 +15,34 @@ namespace corvane {
 
 void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath)
 {
-    const QString path = QDir::toNativeSeparators(coreTablePath);
+    mnuParams_Click(owner, coreTablePath, CoreTableLocation::standard());
+}
+
+void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath,
+                                   const CoreTableLocation &location)
+{
+    // A table named on the command line is opened as it is.
+    QString table = coreTablePath;
+    QString error = QStringLiteral("The core table could not be opened.");
+    const QString inUse = QDir::cleanPath(coreTablePath);
+    if (inUse == QDir::cleanPath(location.tableToRead())
+        || inUse == QDir::cleanPath(location.programTable()))
+        table = location.tableToEdit(&error);
+
+    bool opened = false;
+    if (!table.isEmpty()) {
 #ifdef Q_OS_WIN
-    // The path goes as one argument, so a folder with blanks reaches the editor whole.
-    const bool started = Launcher::startProgram(QStringLiteral("notepad.exe"), {path});
+        // The path goes as one argument, so a folder with blanks reaches the editor whole.
+        opened = Launcher::startProgram(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(table)});
 #else
-    const bool started = Launcher::openUrl(QUrl::fromLocalFile(coreTablePath));
+        opened = Launcher::openUrl(QUrl::fromLocalFile(table));
 #endif
-    if (!started) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"),
-                        QStringLiteral("No text editor could be started for the core table\n%1")
-                            .arg(path),
-                        QMessageBox::Ok, owner);
+        if (!opened)
+            error = QStringLiteral("No text editor could be started for the core table\n%1")
+                        .arg(QDir::toNativeSeparators(table));
+    }
+    if (!opened) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), error, QMessageBox::Ok, owner);
         box.exec();
     }
 }

@@ -6,6 +6,7 @@ class QWidget;
 
 namespace corvane {
 
+class CoreTableLocation;
 class frmAbout;
 class frmInstruct;
 template <class Window> class SingleWindow;
@@ -15,9 +16,14 @@ template <class Window> class SingleWindow;
 class MenuCommands
 {
 public:
-    // Opens the core table file in a text editor: notepad on Windows, the
-    // desktop's application for the file elsewhere. Says so when nothing starts.
+    // Opens the core table in use in a text editor: notepad on Windows, the
+    // desktop's application for the file elsewhere. The standard table is
+    // opened where the user can edit it (a copy of their own when the program's
+    // folder cannot be written); a table named on the command line as it is.
+    // Says so when nothing can be opened.
     static void mnuParams_Click(QWidget *owner, const QString &coreTablePath);
+    static void mnuParams_Click(QWidget *owner, const QString &coreTablePath,
+                                const CoreTableLocation &location);
     // Opens the help page beside the program in the desktop's browser.
     static void mnuTechData_Click(QWidget *owner);
     // Shows the instructions window, modeless.

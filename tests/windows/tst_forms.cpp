@@ -1,3 +1,4 @@
+#include "coretablelocation.h"
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
@@ -375,6 +376,65 @@ private slots:
         QVERIFY(watch.text.contains(QDir::toNativeSeparators(QStringLiteral("/opt/corvane/quillet.ini"))));
         QCOMPARE(watch.icon, int(QMessageBox::NoIcon));
         QCOMPARE(watch.buttons, int(QMessageBox::Ok));
+    }
+
+    void parametersOpenTheTableTheUserCanEdit_data()
+    {
+        QTest::addColumn<bool>("programFolder"); // the program's folder exists (and is writable)
+        QTest::addColumn<bool>("userCopy");      // the user already has a copy
+        QTest::addColumn<bool>("expectUser");
+        QTest::newRow("writable program folder") << true << false << false;
+        QTest::newRow("program folder not writable: a copy is made") << false << false << true;
+        QTest::newRow("the user's copy is edited") << true << true << true;
+    }
+    void parametersOpenTheTableTheUserCanEdit()
+    {
+        QFETCH(bool, programFolder);
+        QFETCH(bool, userCopy);
+        QFETCH(bool, expectUser);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("program"));
+        const QString user = dir.filePath(QStringLiteral("config/corvane"));
+        if (programFolder) {
+            QVERIFY(QDir().mkpath(program));
+            QFile table(program + QStringLiteral("/quillet.ini"));
+            QVERIFY(table.open(QIODevice::WriteOnly));
+            table.write("@T50-2 4.9 0.627\r\n");
+        }
+        if (userCopy) {
+            QVERIFY(QDir().mkpath(user));
+            QFile table(user + QStringLiteral("/quillet.ini"));
+            QVERIFY(table.open(QIODevice::WriteOnly));
+        }
+        const CoreTableLocation location(program, user);
+        MenuCommands::mnuParams_Click(m_owner, program + QStringLiteral("/quillet.ini"), location);
+        const QString expected = (expectUser ? user : program) + QStringLiteral("/quillet.ini");
+#ifdef Q_OS_WIN
+        QCOMPARE(m_launches.arguments.value(0), QStringList{QDir::toNativeSeparators(expected)});
+#else
+        QCOMPARE(m_launches.urls.size(), 1);
+        QCOMPARE(m_launches.urls.first().toLocalFile(), expected);
+#endif
+        QVERIFY(QFileInfo::exists(expected));
+        QCOMPARE(QFileInfo::exists(user + QStringLiteral("/quillet.ini")), expectUser);
+    }
+
+    void parametersSaysSoWhenNoCopyCanBeMade()
+    {
+        QTemporaryDir dir;
+        // The configuration folder would have to lie under a plain file.
+        QFile blocker(dir.filePath(QStringLiteral("config")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const CoreTableLocation location(dir.filePath(QStringLiteral("missing")),
+                                         dir.filePath(QStringLiteral("config/corvane")));
+        MessageWatch watch;
+        watch.arm();
+        MenuCommands::mnuParams_Click(m_owner, location.programTable(), location);
+        QVERIFY(m_launches.urls.isEmpty() && m_launches.programs.isEmpty());
+        QCOMPARE(watch.title, QStringLiteral("Corvane"));
+        QVERIFY2(watch.text.contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("config/corvane")))),
+                 qPrintable(watch.text));
     }
 
     void techDataOpensTheHelpPage()
