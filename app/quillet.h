@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activationwatch.h"
 #include "fieldhandler.h"
 #include "resonancesolver.h"
 
@@ -75,6 +76,11 @@ private:
     void textsToSolver();
     void textsFromSolver();
 
+    // Names a screen reader speaks for the fields, and the turns fields'
+    // tooltips about the whole turns they show (quillethints.cpp).
+    void nameFields();
+    void showTurnsHints();
+
     QString m_coreTablePath;
     ResonanceSolver m_solver;
 
@@ -94,9 +100,7 @@ private:
     QAction *mnuHelp = nullptr;
     QAction *mnuAbout = nullptr;
 
-    // The last other window that had the focus was a message box or another
-    // modal dialog: the window's next activation is only the return from it.
-    bool m_returningFromModal = false;
+    ActivationWatch *m_activation = new ActivationWatch(this);
 };
 
 } // namespace corvane

@@ -3,14 +3,14 @@
 #include "attenframe.h"
 #include "fieldedit.h"
 #include "fieldvalue.h"
+#include "module1.h"
 #include "singlewindow.h"
-#include "attentwips.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -23,12 +23,6 @@ constexpr int ClientWidth = 10905;
 constexpr int ClientHeight = 3570;
 constexpr int FieldWidth = 1215;
 constexpr int FieldHeight = 390;
-
-QRect pixelRect(int left, int top, int width, int height)
-{
-    using attentwips::toPixels;
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
 
 // Where the classic faces are missing, faces of the same widths come next.
 QFont msSansSerif(double points, bool bold)
@@ -118,7 +112,8 @@ frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
     connect(mnuPrintScreen, &QAction::triggered, this, &frmAtten::mnuPrintScreen_Click);
 
     buildControls();
-    resize(attentwips::toPixels(ClientWidth), attentwips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
+    nameFields();
+    resize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -140,7 +135,7 @@ void frmAtten::buildControls()
         auto *frame = new AttenFrame(f.number, QString::fromLatin1(f.caption), client);
         frame->setObjectName(QString::fromLatin1(f.name));
         frame->setFont(msSansSerif(12, true));
-        frame->setGeometry(pixelRect(f.left, f.top, f.width, f.height));
+        frame->setGeometry(twipsRect(f.left, f.top, f.width, f.height));
         frames[f.number] = frame;
     }
 
@@ -149,7 +144,7 @@ void frmAtten::buildControls()
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(l.heading ? msSansSerif(9.75, true) : msSansSerif(8.25, false));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(pixelRect(l.left, l.top, l.width, l.height));
+        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
     }
 
     FieldEdit *previous = nullptr;
@@ -157,7 +152,7 @@ void frmAtten::buildControls()
         auto *field = new FieldEdit(f.index, this, frames[f.frame]);
         field->setObjectName(QStringLiteral("txt%1").arg(f.index));
         field->setFont(courierNew(14.25));
-        field->setGeometry(pixelRect(f.left, f.top, FieldWidth, FieldHeight));
+        field->setGeometry(twipsRect(f.left, f.top, FieldWidth, FieldHeight));
         m_txt[std::size_t(f.index)] = field;
         if (previous)
             setTabOrder(previous, field);
@@ -166,7 +161,7 @@ void frmAtten::buildControls()
 
     m_picture1 = new QLabel(client);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(pixelRect(0, 0, 255, 255));
+    m_picture1->setGeometry(twipsRect(0, 0, 255, 255));
     m_picture1->hide();
 
     // The lowest tab position that can hold the focus.
@@ -188,19 +183,9 @@ bool frmAtten::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        if (m_modalTookOver)
-            m_modalTookOver = false;
-        else
+        if (!m_activation->takeReturnFromModal())
             Form_Activate();
         break;
-    case QEvent::WindowDeactivate: {
-        // The window that takes over is already active here. A message box
-        // closed again before this event arrived (a busy machine) is off the
-        // modal stack by now, but still a modal window.
-        const QWidget *next = QApplication::activeWindow();
-        m_modalTookOver = QApplication::activeModalWidget() != nullptr || (next && next->isModal());
-        break;
-    }
     default:
         break;
     }
@@ -283,7 +268,7 @@ void frmAtten::erase()
 
 void frmAtten::mnuPrintScreen_Click()
 {
-    // Printing the window is the print module's job.
+    Module1::printForm(this, picture1());
 }
 
 void frmAtten::showTexts()
@@ -291,16 +276,12 @@ void frmAtten::showTexts()
     for (int i = 0; i < AttenSolver::FieldCount; ++i)
         if (txt(i)->text() != m_solver.text(i))
             txt(i)->setText(m_solver.text(i));
+    showResistorHints();
 }
 
 void frmAtten::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, this);
-    box.exec();
-    // Some platforms hand the activation back to no window at all: without
-    // this the keys typed next would go nowhere.
-    if (!isActiveWindow())
-        activateWindow();
+    showCalculatorMessage(this, text);
 }
 
 frmAtten *showAttenuatorWindow(QWidget *mainWindow)

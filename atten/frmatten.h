@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activationwatch.h"
 #include "attensolver.h"
 #include "fieldhandler.h"
 
@@ -46,13 +47,15 @@ private:
     void erase();
     void showTexts();
     void message(const QString &text);
+    // Names a screen reader speaks for the fields, and the resistor fields'
+    // tooltips about standard parts (frmattenhints.cpp).
+    void nameFields();
+    void showResistorHints();
 
     AttenSolver m_solver;
     std::array<FieldEdit *, AttenSolver::FieldCount> m_txt {};
     QLabel *m_picture1 = nullptr;
-    // A modal window (one of our message boxes) took the activation away:
-    // getting it back is no activation of this window.
-    bool m_modalTookOver = false;
+    ActivationWatch *m_activation = new ActivationWatch(this);
     bool m_unloading = false;
 };
 
