@@ -110,9 +110,14 @@ void Quillet::createControls()
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    auto makeLabel = [client](const QString &caption, const QRect &rect) {
+    // Three faces for 112 controls: each is looked up once.
+    const QFont topFont = topFieldFont();
+    const QFont turnsFont = turnsFieldFont();
+    const QFont captionFont = labelFont();
+
+    auto makeLabel = [client, &captionFont](const QString &caption, const QRect &rect) {
         auto *label = new QLabel(caption, client);
-        label->setFont(labelFont());
+        label->setFont(captionFont);
         label->setGeometry(rect);
         label->setFocusPolicy(Qt::NoFocus);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -132,12 +137,12 @@ void Quillet::createControls()
     // Fields are made in tab order so that the widget chain already matches it.
     for (int index : tabCycle()) {
         if (index < ResonanceSolver::FirstTurnsField) {
-            makeField(index, topFieldFont(), twipsRect(1680 + 2280 * index, 360, 1455, 390));
+            makeField(index, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
         } else {
             const int core = index - ResonanceSolver::FirstTurnsField;
             const int column = core % 5;
             const int row = core / 5;
-            makeField(index, turnsFieldFont(),
+            makeField(index, turnsFont,
                       twipsRect(240 + 2280 * column, 1320 + 960 * row, 2055, 390));
         }
     }

@@ -1,47 +1,85 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Corvane against the floor program, under Xvfb.
-#   bench/startup.sh [RUNS]     (default 20 runs of each, alternating)
-# Needs a build from scripts/test (build/bin/corvane, build/bench/*).
+# Start-up time and peak memory of Corvane against the floor program, under Xvfb
+# without a window manager.
+#   bench/startup.sh [RUNS]     (default 20 runs of each program, interleaved)
+# Each round starts Corvane with a 50-core table (the shipped records repeated
+# after the shipped file), the floor, and Corvane with the shipped table.
+# Needs a build from scripts/test (build/bin/corvane, build/bench/*) and Xvfb.
+# Environment: BUILD (default build), XDISPLAY (default: the first free of :71..:75).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
 build=${BUILD:-build}
-for f in "$build/bin/corvane" "$build/bench/corvane_floor" "$build/bench/corvane_mapwait"; do
-  [ -x "$f" ] || { echo "missing $f: run scripts/test first" >&2; exit 1; }
+for f in "$build/bin/corvane" "$build/bin/quillet.ini" "$build/bench/corvane_floor" "$build/bench/corvane_mapwait"; do
+  [ -e "$f" ] || { echo "missing $f: run scripts/test first" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "Xvfb is missing: apt-get install xvfb" >&2; exit 1; }
 
-display=:71
-Xvfb $display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$(mktemp -d); chmod 700 "$XDG_RUNTIME_DIR"
+display=${XDISPLAY:-}
+if [ -z "$display" ]; then
+  for n in 71 72 73 74 75; do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
+  done
+  [ -n "$display" ] || { echo "displays :71 to :75 are all taken" >&2; exit 1; }
+fi
 
-table=${TABLE:-$build/bin/quillet.ini}
-out=$(mktemp -d)
-"$build/bench/corvane_mapwait" "$build/bin/corvane" --core-table "$table" >/dev/null   # warm the caches
-"$build/bench/corvane_mapwait" "$build/bench/corvane_floor" >/dev/null
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do
+  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+  sleep 0.1
+done
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# The shipped table, and one of 50 cores: the shipped file with its records
+# repeated after it.
+shipped=$build/bin/quillet.ini
+full=$work/quillet50.ini
+awk '{ print } /^@/ { record[n++] = $0 } END { for (i = n; n > 0 && i < 50; i++) print record[i % n] }' \
+  "$shipped" > "$full"
+grep -aq '^@' "$shipped" || { echo "$shipped has no records" >&2; exit 1; }
+
+mapwait() { "$build/bench/corvane_mapwait" "$@"; }
+# Warm the file caches first.
+mapwait "$build/bin/corvane" --core-table "$full" >/dev/null
+mapwait "$build/bench/corvane_floor" >/dev/null
 for ((i = 0; i < runs; i++)); do
-  "$build/bench/corvane_mapwait" "$build/bin/corvane" --core-table "$table" >> "$out/corvane"
-  "$build/bench/corvane_mapwait" "$build/bench/corvane_floor" >> "$out/floor"
+  mapwait "$build/bin/corvane" --core-table "$full" >> "$work/corvane50"
+  mapwait "$build/bench/corvane_floor" >> "$work/floor"
+  mapwait "$build/bin/corvane" --core-table "$shipped" >> "$work/corvane"
 done
 
-python3 - "$out/corvane" "$out/floor" "$runs" "$table" <<'PY'
-import statistics, sys
-def load(path):
-    rows = [tuple(map(float, line.split())) for line in open(path) if line.strip()]
-    return [r[0] for r in rows], [r[1] / 1024 for r in rows]
-ct, cm = load(sys.argv[1])
-ft, fm = load(sys.argv[2])
-cores = sum(1 for line in open(sys.argv[4], errors="replace") if line.startswith("@"))
-print(f"runs: {sys.argv[3]} of each, alternating; core table with {cores} records")
-print(f"{'':10} {'start-up ms (median, range)':32} {'peak RSS MiB (median, range)'}")
-for name, t, m in (("corvane", ct, cm), ("floor", ft, fm)):
-    print(f"{name:10} {statistics.median(t):7.1f}  ({min(t):.1f} .. {max(t):.1f}){'':8} "
-          f"{statistics.median(m):6.1f}  ({min(m):.1f} .. {max(m):.1f})")
-print(f"ratio corvane/floor: start-up {statistics.median(ct) / statistics.median(ft):.3f}, "
-      f"memory {statistics.median(cm) / statistics.median(fm):.3f}  (targets: at most 1.15 each)")
+python3 - "$work" "$runs" "$full" "$shipped" <<'PY'
+import os, statistics, sys
+work, runs, full, shipped = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
+def cores(path):
+    return sum(1 for line in open(path, "rb") if line.startswith(b"@"))
+def load(name):
+    rows = [list(map(float, line.split())) for line in open(os.path.join(work, name)) if line.strip()]
+    return [r[0] for r in rows], [r[1] / 1024 for r in rows], [r[2] for r in rows]
+def cell(values, digits):
+    return f"{statistics.median(values):7.{digits}f} ({min(values):.{digits}f} .. {max(values):.{digits}f})"
+print(f"{runs} runs of each, interleaved; load average {os.getloadavg()[0]:.2f}")
+print(f"{'':22} {'to first map, ms':26} {'CPU to map, ms':26} {'peak RSS (VmHWM), MiB'}")
+results = {}
+for label, name in ((f"corvane, {cores(full)} cores", "corvane50"), ("floor", "floor"),
+                    (f"corvane, {cores(shipped)} cores", "corvane")):
+    t, m, c = load(name)
+    results[name] = (t, m, c)
+    print(f"{label:22} {cell(t, 1):26} {cell(c, 1):26} {cell(m, 2)}")
+ft, fm, fc = results["floor"]
+for label, name in (("50 cores", "corvane50"), ("shipped table", "corvane")):
+    t, m, c = results[name]
+    print(f"ratio corvane/floor, {label}: start-up {statistics.median(t) / statistics.median(ft):.3f}, "
+          f"CPU {statistics.median(c) / statistics.median(fc):.3f}, "
+          f"memory {statistics.median(m) / statistics.median(fm):.3f}  (targets: at most 1.15)")
 PY
-rm -rf "$out"
