@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,13 +17,13 @@ QStringList argumentList(int argc, char **argv)
     return arguments;
 }
 
-// The core table: --core-table FILE when given, else "quillet.ini" beside the program.
+// The core table: --core-table FILE when given, else the user's copy or the table beside the program.
 QString coreTablePath(const QStringList &arguments)
 {
     const int at = arguments.indexOf(QStringLiteral("--core-table"));
     if (at >= 0 && at + 1 < arguments.size())
         return arguments.at(at + 1);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillet.ini"));
+    return corvane::cli::defaultCoreTablePath();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The main window's menu bar and its commands, one small function each.
 #include "quillet.h"
 
+#include "frmatten.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -47,6 +49,7 @@ void Quillet::mnuExit_Click()
 
 void Quillet::mnuAttenuators_Click()
 {
+    showAttenuatorWindow(this);
 }
 
 void Quillet::mnuParams_Click()

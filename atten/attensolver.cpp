@@ -1,1 +1,234 @@
 #include "attensolver.h"
+
+#include "displaymask.h"
+#include "fieldvalue.h"
+
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+// The voltage ratio K of an attenuation, and K squared, each as a power of 10.
+double ratioOf(double attenDb)
+{
+    return std::pow(10.0, attenDb / 20);
+}
+
+double ratioSquaredOf(double attenDb)
+{
+    return std::pow(10.0, (attenDb + attenDb) / 20);
+}
+
+bool usable(double x)
+{
+    return std::isfinite(x) && x > 0;
+}
+
+QString outOfRange(const QString &quantity)
+{
+    return quantity + QStringLiteral(" would be out of range: too large or too small to calculate");
+}
+
+// Why an attenuation cannot be calculated with, or an empty text when it can:
+// K must exceed 1 and K squared must stay finite.
+QString attenuationProblem(double attenDb)
+{
+    if (std::isnan(attenDb))
+        return outOfRange(QStringLiteral("The attenuation"));
+    if (!(ratioOf(attenDb) > 1))
+        return QStringLiteral("The attenuation is too small to calculate with");
+    if (!std::isfinite(ratioSquaredOf(attenDb)))
+        return QStringLiteral("The attenuation is too large to calculate with (at most about 3082 dB)");
+    return QString();
+}
+
+} // namespace
+
+AttenSolver::AttenSolver()
+{
+    m_lastText[0] = QStringLiteral("50");
+}
+
+void AttenSolver::formLoad()
+{
+    *this = AttenSolver();
+    m_txt[0] = formatMask(m_n.impedOhm, mask::impedance);
+}
+
+void AttenSolver::erase()
+{
+    for (QString &t : m_txt)
+        t.clear();
+    m_n.impedOhm = 0;
+    m_n.attenDb = 0;
+    m_n.r1Ohm = 0;
+    m_n.r2Ohm = 0;
+    m_n.r3Ohm = 0;
+    m_n.r4Ohm = 0;
+}
+
+void AttenSolver::txt_LostFocus(int k)
+{
+    m_refusal.clear();
+    const double v = fieldValue(text(k));
+    if (v > 0 && text(k) != lastText(k)) {
+        // A refused entry leaves everything as it was, and the field shows
+        // again what it held at the last commit.
+        const Numbers numbers = m_n;
+        const std::array<QString, FieldCount> texts = m_txt;
+        m_refusal = commit(k, v);
+        if (!m_refusal.isEmpty()) {
+            m_n = numbers;
+            m_txt = texts;
+            m_txt[std::size_t(k)] = lastText(k);
+        }
+    }
+    m_lastText = m_txt;
+}
+
+QString AttenSolver::commit(int k, double v)
+{
+    const double z = m_n.impedOhm;
+    const double a = m_n.attenDb;
+    const double ka = ratioOf(a);
+    const double ka2 = ratioSquaredOf(a);
+
+    switch (k) {
+    case 0:
+        m_n.impedOhm = v;
+        write(0, v);
+        return a != 0 ? calcR() : QString();
+
+    case 1: {
+        // Refused at once, so that a stored attenuation always gives a usable K.
+        const QString problem = attenuationProblem(v);
+        if (!problem.isEmpty())
+            return problem;
+        m_n.attenDb = v;
+        write(1, v);
+        return z != 0 ? calcR() : QString();
+    }
+
+    case 2:
+    case 3:
+        m_n.r1Ohm = v;
+        write(2, v);
+        write(3, v);
+        if (a > 0) {
+            m_n.impedOhm = v * (ka - 1) / (ka + 1);
+        } else if (z > 0) {
+            if (!(v > z))
+                return QStringLiteral("R1 must be larger than the impedance when no attenuation is set");
+            return attenuationFromRatio((v + z) / (v - z));
+        } else {
+            return QString();
+        }
+        break;
+
+    case 4:
+        m_n.r2Ohm = v;
+        write(4, v);
+        if (a > 0) {
+            m_n.impedOhm = 2 * v * ka / (ka2 - 1);
+        } else if (z > 0) {
+            return attenuationFromRatio((v + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / z);
+        } else {
+            return QString();
+        }
+        break;
+
+    case 5:
+    case 6:
+        m_n.r3Ohm = v;
+        write(5, v);
+        write(6, v);
+        if (a > 0) {
+            m_n.impedOhm = v * (ka + 1) / (ka - 1);
+        } else if (z > 0) {
+            if (!(v < z))
+                return QStringLiteral("R3 must be smaller than the impedance when no attenuation is set");
+            return attenuationFromRatio((v + z) / (z - v));
+        } else {
+            return QString();
+        }
+        break;
+
+    case 7:
+        m_n.r4Ohm = v;
+        write(7, v);
+        if (a > 0) {
+            m_n.impedOhm = v * (ka2 - 1) / (2 * ka);
+        } else if (z > 0) {
+            return attenuationFromRatio((z + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / v);
+        } else {
+            return QString();
+        }
+        break;
+
+    default:
+        return QString();
+    }
+
+    // A resistor with a known attenuation has moved the impedance.
+    if (!usable(m_n.impedOhm))
+        return outOfRange(QStringLiteral("The impedance"));
+    write(0, m_n.impedOhm);
+    return calcR();
+}
+
+QString AttenSolver::attenuationFromRatio(double ratio)
+{
+    // A square beyond the double range gives an infinite ratio.
+    if (!usable(ratio))
+        return outOfRange(QStringLiteral("The attenuation"));
+    const double attenDb = 20 * std::log(ratio) / std::log(10.0);
+    const QString problem = attenuationProblem(attenDb);
+    if (!problem.isEmpty())
+        return problem;
+    m_n.attenDb = attenDb;
+    write(1, attenDb);
+    return calcR();
+}
+
+QString AttenSolver::calcR()
+{
+    const QString problem = attenuationProblem(m_n.attenDb);
+    if (!problem.isEmpty())
+        return problem;
+    const double k = ratioOf(m_n.attenDb);
+    const double k2 = ratioSquaredOf(m_n.attenDb);
+    const double z = m_n.impedOhm;
+
+    const double r1 = z * (k + 1) / (k - 1);
+    const double r2 = (z / 2) * (k2 - 1) / k;
+    const double r3 = z * (k - 1) / (k + 1);
+    const double r4 = (2 * z) * k / (k2 - 1);
+    if (!usable(r1))
+        return outOfRange(QStringLiteral("R1"));
+    if (!usable(r2))
+        return outOfRange(QStringLiteral("R2"));
+    if (!usable(r3))
+        return outOfRange(QStringLiteral("R3"));
+    if (!usable(r4))
+        return outOfRange(QStringLiteral("R4"));
+
+    m_n.r1Ohm = r1;
+    m_n.r2Ohm = r2;
+    m_n.r3Ohm = r3;
+    m_n.r4Ohm = r4;
+    write(2, r1);
+    write(3, r1);
+    write(4, r2);
+    write(5, r3);
+    write(6, r3);
+    write(7, r4);
+    return QString();
+}
+
+void AttenSolver::write(int index, double value)
+{
+    m_txt[std::size_t(index)] = formatMask(value, mask::ohms);
+}
+
+} // namespace corvane

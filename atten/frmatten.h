@@ -1,15 +1,63 @@
 #pragma once
 
+#include "attensolver.h"
+#include "fieldhandler.h"
+
 #include <QMainWindow>
+
+#include <array>
+
+class QLabel;
 
 namespace corvane {
 
-// The attenuator window.
-class frmAtten : public QMainWindow
+class AttenFrame;
+class FieldEdit;
+
+// The attenuator window: impedance and attenuation in, the resistors of a
+// symmetric Pi and T pad out, or a resistor in and the rest worked back.
+// It only forwards its fields' events to AttenSolver and copies texts.
+class frmAtten : public QMainWindow, public FieldHandler
 {
     Q_OBJECT
 public:
     explicit frmAtten(QWidget *parent = nullptr);
+    ~frmAtten() override;
+
+    FieldEdit *txt(int index) const { return m_txt[std::size_t(index)]; }
+    // The hidden holder of the window's captured picture.
+    QLabel *picture1() const { return m_picture1; }
+    const AttenSolver &solver() const { return m_solver; }
+
+    void txt_GotFocus(int index) override;
+    void txt_KeyPress(int index, int &keyAscii) override;
+    void txt_LostFocus(int index) override;
+
+public slots:
+    void mnuPrintScreen_Click();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Activate();
+    void erase();
+    void showTexts();
+    void message(const QString &text);
+
+    AttenSolver m_solver;
+    std::array<FieldEdit *, AttenSolver::FieldCount> m_txt {};
+    QLabel *m_picture1 = nullptr;
+    // A modal window (one of our message boxes) took the activation away:
+    // getting it back is no activation of this window.
+    bool m_modalTookOver = false;
+    bool m_unloading = false;
 };
+
+// The Tools > Attenuators command: shows the one attenuator window, building
+// a fresh one when none is open.
+frmAtten *showAttenuatorWindow(QWidget *mainWindow);
 
 } // namespace corvane

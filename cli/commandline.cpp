@@ -1,7 +1,8 @@
 #include "commandline.h"
 
+#include "coretablelocation.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 namespace corvane::cli {
@@ -67,7 +68,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
 QString defaultCoreTablePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillet.ini"));
+    return CoreTableLocation::standard().tableToRead();
 }
 
 } // namespace corvane::cli

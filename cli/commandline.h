@@ -21,7 +21,8 @@ int resonanceCommand(const QStringList &arguments, QTextStream &out, QTextStream
 int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
-// The core table beside the program, used when no --core-table is given.
+// The core table used when no --core-table is given: the user's copy when
+// there is one, else the table beside the program.
 QString defaultCoreTablePath();
 
 } // namespace corvane::cli
