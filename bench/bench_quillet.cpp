@@ -4,6 +4,7 @@
 #include "coretable.h"
 #include "fieldedit.h"
 #include "fiftycoretable.h"
+#include "quietoffscreen.h"
 #include "quillet.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ private:
 
 void bench_Quillet::initTestCase()
 {
+    bench::dropOffscreenSizeHintWarnings();
     QVERIFY(m_dir.isValid());
     m_table = m_dir.filePath(QStringLiteral("quillet.ini"));
     QVERIFY(bench::writeFiftyCoreTable(m_table));
