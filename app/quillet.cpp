@@ -185,6 +185,8 @@ void Quillet::Form_Load()
     for (int record = 1; record <= table.coreCount; ++record)
         m_label[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)]->setText(
             table.coreName[std::size_t(record)]);
+    nameFields();
+    showTurnsHints();
 }
 
 bool Quillet::event(QEvent *event)
@@ -343,6 +345,7 @@ void Quillet::textsFromSolver()
         if (field->text() != m_solver.text(i))
             field->setText(m_solver.text(i));
     }
+    showTurnsHints();
 }
 
 } // namespace corvane

@@ -75,6 +75,11 @@ private:
     void textsToSolver();
     void textsFromSolver();
 
+    // Names a screen reader speaks for the fields, and the turns fields'
+    // tooltips about the whole turns they show (quillethints.cpp).
+    void nameFields();
+    void showTurnsHints();
+
     QString m_coreTablePath;
     ResonanceSolver m_solver;
 

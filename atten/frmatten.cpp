@@ -118,6 +118,7 @@ frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
     connect(mnuPrintScreen, &QAction::triggered, this, &frmAtten::mnuPrintScreen_Click);
 
     buildControls();
+    nameFields();
     resize(attentwips::toPixels(ClientWidth), attentwips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
     Form_Load();
 }
@@ -287,6 +288,7 @@ void frmAtten::showTexts()
     for (int i = 0; i < AttenSolver::FieldCount; ++i)
         if (txt(i)->text() != m_solver.text(i))
             txt(i)->setText(m_solver.text(i));
+    showResistorHints();
 }
 
 void frmAtten::message(const QString &text)

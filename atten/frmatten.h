@@ -46,6 +46,10 @@ private:
     void erase();
     void showTexts();
     void message(const QString &text);
+    // Names a screen reader speaks for the fields, and the resistor fields'
+    // tooltips about standard parts (frmattenhints.cpp).
+    void nameFields();
+    void showResistorHints();
 
     AttenSolver m_solver;
     std::array<FieldEdit *, AttenSolver::FieldCount> m_txt {};

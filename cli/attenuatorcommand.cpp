@@ -1,11 +1,15 @@
 #include "attensolver.h"
 #include "commandline.h"
+#include "padcheck.h"
+#include "powerrating.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTextStream>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -21,7 +25,7 @@ const char *const fieldLabels[AttenSolver::FieldCount] = {
 
 void printUsage(QTextStream &out)
 {
-    out << "Usage: corvane attenuator [--json] ENTRY...\n\n"
+    out << "Usage: corvane attenuator [--json] [--power P] ENTRY...\n\n"
         << "Works like the attenuator window: it starts with an impedance of 50 ohms,\n"
         << "then each ENTRY is typed into a field and the field is left, in order.\n\n"
         << "ENTRY is FIELD=TEXT. FIELD is a field number 0..7 or one of\n"
@@ -31,11 +35,17 @@ void printUsage(QTextStream &out)
         << "Fields 3 and 6 are the right-hand R1 and R3. TEXT holds digits and \".\" only,\n"
         << "as the field accepts them from the keyboard; an empty TEXT empties the field.\n\n"
         << "Options:\n"
-        << "  --json   print the eight field texts and the numbers at full precision\n"
-        << "  --help   show this help\n\n"
-        << "Exit codes: 0 done, 2 usage error, 3 an entry was refused: its reason goes to\n"
-        << "standard error, the entries after it are not applied, and the state is printed\n"
-        << "as it stands after the refusal.\n";
+        << "  --json      print the eight field texts and the numbers at full precision\n"
+        << "  --power P   add the power each resistor of both pads dissipates when P\n"
+        << "              enters the pad, which is terminated in the impedance. P is in\n"
+        << "              watts (1, 0.5, 1W, 250mW) or in dBm with the suffix (30dBm = 1 W).\n"
+        << "              Each resistor gets the smallest of the ratings 1/8, 1/4, 1/2, 1,\n"
+        << "              2, 3, 5, 10, 25, 50 and 100 W that is at least twice its power.\n"
+        << "  --help      show this help\n\n"
+        << "Exit codes: 0 done, 1 --power without a complete pad (no attenuation yet),\n"
+        << "2 usage error, 3 an entry was refused: its reason goes to standard error,\n"
+        << "the entries after it are not applied, and the state is printed as it stands\n"
+        << "after the refusal.\n";
 }
 
 int fieldIndex(const QString &name)
@@ -61,6 +71,100 @@ bool isTypeable(const QString &text)
     return true;
 }
 
+// A power given as watts ("0.5", "1W", "250mW") or as dBm ("30dBm", "-10dBm").
+bool readPower(const QString &argument, double &watts)
+{
+    const QString text = argument.trimmed();
+    struct Suffix
+    {
+        const char *text;
+        Qt::CaseSensitivity cs;
+    };
+    // Longest first: "dBm" and "mW" also end in a letter that "W" would take.
+    static const Suffix suffixes[] = { { "dBm", Qt::CaseInsensitive }, { "mW", Qt::CaseSensitive },
+                                       { "W", Qt::CaseSensitive }, { "", Qt::CaseSensitive } };
+    for (const Suffix &suffix : suffixes) {
+        const QLatin1String unit(suffix.text);
+        if (!text.endsWith(unit, suffix.cs))
+            continue;
+        bool ok = false;
+        const double number = QLocale::c().toDouble(text.left(text.size() - unit.size()), &ok);
+        if (!ok || !std::isfinite(number))
+            return false;
+        if (unit == QLatin1String("dBm"))
+            watts = std::pow(10.0, (number - 30) / 10);
+        else if (unit == QLatin1String("mW"))
+            watts = number / 1000;
+        else
+            watts = number;
+        return std::isfinite(watts) && watts > 0;
+    }
+    return false;
+}
+
+// Three significant digits: 0.520, 0.0520, 12.3, 1230.
+QString watts(double value)
+{
+    const int magnitude = value > 0 ? int(std::floor(std::log10(value))) : 0;
+    return QString::number(value, 'f', qBound(0, 2 - magnitude, 12)) + QStringLiteral(" W");
+}
+
+struct PadPower
+{
+    const char *pad;
+    const char *names[3]; // input, middle and output resistor
+    PadCheck::Power power;
+};
+
+// The power in both pads, or false when a pad is not complete yet.
+bool padPowers(const AttenSolver &solver, double inputWatts, PadPower (&pads)[2])
+{
+    pads[0] = { "Pi", { "R1 (input)", "R2", "R1 (output)" },
+                PadCheck::power(PadCheck::Pi, solver.r1Ohm(), solver.r2Ohm(), solver.impedOhm(), inputWatts) };
+    pads[1] = { "T", { "R3 (input)", "R4", "R3 (output)" },
+                PadCheck::power(PadCheck::T, solver.r3Ohm(), solver.r4Ohm(), solver.impedOhm(), inputWatts) };
+    return pads[0].power.valid && pads[1].power.valid;
+}
+
+void printPowerText(const AttenSolver &solver, const PadPower (&pads)[2], QTextStream &out)
+{
+    const double input = pads[0].power.inputWatts;
+    out << "Power in: " << watts(input) << " (" << QString::number(10 * std::log10(input * 1000), 'f', 1)
+        << " dBm), pads terminated in " << QString::number(solver.impedOhm(), 'f', 1) << " ohms\n";
+    for (const PadPower &pad : pads) {
+        const double parts[3] = { pad.power.first, pad.power.middle, pad.power.last };
+        for (int i = 0; i < 3; ++i)
+            out << pad.pad << ' ' << pad.names[i] << ": " << watts(parts[i]) << ", rating "
+                << PowerRating::text(PowerRating::forDissipation(parts[i])) << '\n';
+        out << pad.pad << " load: " << watts(pad.power.load) << '\n';
+    }
+}
+
+QJsonObject powerJson(const AttenSolver &solver, const PadPower (&pads)[2])
+{
+    auto part = [](double dissipated) {
+        const double rating = PowerRating::forDissipation(dissipated);
+        return QJsonObject { { QStringLiteral("watts"), dissipated },
+                             { QStringLiteral("ratingW"), rating > 0 ? QJsonValue(rating) : QJsonValue() } };
+    };
+    const double input = pads[0].power.inputWatts;
+    QJsonObject object {
+        { QStringLiteral("inputW"), input },
+        { QStringLiteral("inputDbm"), 10 * std::log10(input * 1000) },
+        { QStringLiteral("impedOhm"), solver.impedOhm() },
+        { QStringLiteral("derating"), PowerRating::Derating },
+    };
+    object.insert(QStringLiteral("pi"), QJsonObject { { QStringLiteral("r1Input"), part(pads[0].power.first) },
+                                                      { QStringLiteral("r2"), part(pads[0].power.middle) },
+                                                      { QStringLiteral("r1Output"), part(pads[0].power.last) },
+                                                      { QStringLiteral("loadW"), pads[0].power.load } });
+    object.insert(QStringLiteral("t"), QJsonObject { { QStringLiteral("r3Input"), part(pads[1].power.first) },
+                                                     { QStringLiteral("r4"), part(pads[1].power.middle) },
+                                                     { QStringLiteral("r3Output"), part(pads[1].power.last) },
+                                                     { QStringLiteral("loadW"), pads[1].power.load } });
+    return object;
+}
+
 void printText(const AttenSolver &solver, QTextStream &out)
 {
     for (int i = 0; i < AttenSolver::FieldCount; ++i) {
@@ -71,7 +175,7 @@ void printText(const AttenSolver &solver, QTextStream &out)
     }
 }
 
-void printJson(const AttenSolver &solver, const QString &refusal, QTextStream &out)
+void printJson(const AttenSolver &solver, const QString &refusal, const QJsonObject &power, QTextStream &out)
 {
     QJsonArray texts;
     for (const QString &t : solver.texts())
@@ -87,6 +191,8 @@ void printJson(const AttenSolver &solver, const QString &refusal, QTextStream &o
     };
     if (!refusal.isEmpty())
         object.insert(QStringLiteral("refusal"), refusal);
+    if (!power.isEmpty())
+        object.insert(QStringLiteral("power"), power);
     out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -95,6 +201,7 @@ void printJson(const AttenSolver &solver, const QString &refusal, QTextStream &o
 int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     bool json = false;
+    double inputWatts = 0; // 0: no --power
     struct Entry
     {
         int index;
@@ -102,13 +209,30 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         QString argument;
     };
     std::vector<Entry> entries;
-    for (const QString &argument : arguments.mid(1)) {
+    const QStringList rest = arguments.mid(1);
+    for (qsizetype n = 0; n < rest.size(); ++n) {
+        const QString &argument = rest.at(n);
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             printUsage(out);
             return Ok;
         }
         if (argument == QLatin1String("--json")) {
             json = true;
+            continue;
+        }
+        if (argument == QLatin1String("--power") || argument.startsWith(QLatin1String("--power="))) {
+            // The value may start with "-" (-10dBm), so it is taken whatever it looks like.
+            const bool joined = argument.size() > 7;
+            if (!joined && n + 1 >= rest.size()) {
+                err << "corvane attenuator: --power needs a power, for example --power 1 or --power 30dBm\n";
+                return Usage;
+            }
+            const QString value = joined ? argument.mid(8) : rest.at(++n);
+            if (!readPower(value, inputWatts)) {
+                err << "corvane attenuator: '" << value
+                    << "' is no power: give watts (1, 0.5W, 250mW) or dBm (30dBm), above zero\n";
+                return Usage;
+            }
             continue;
         }
         if (argument.startsWith(QLatin1Char('-'))) {
@@ -155,14 +279,24 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         }
     }
 
-    if (json)
-        printJson(solver, refusal, out);
-    else
+    PadPower pads[2];
+    const bool powerAsked = inputWatts > 0;
+    const bool powerKnown = powerAsked && padPowers(solver, inputWatts, pads);
+    if (json) {
+        printJson(solver, refusal, powerKnown ? powerJson(solver, pads) : QJsonObject(), out);
+    } else {
         printText(solver, out);
+        if (powerKnown)
+            printPowerText(solver, pads, out);
+    }
     out.flush();
     if (!refusal.isEmpty()) {
         err << "corvane attenuator: '" << refusedEntry << "' refused: " << refusal << '\n';
         return Refused;
+    }
+    if (powerAsked && !powerKnown) {
+        err << "corvane attenuator: --power needs both pads: give an attenuation (db=...) as well\n";
+        return Failure;
     }
     return Ok;
 }

@@ -19,7 +19,8 @@ struct Subcommand
 const Subcommand subcommands[] = {
     { "resonance", "solve frequency, capacitance, inductance, impedance and turns", resonanceCommand },
     { "cores", "list the core table and the lines it skips", coresCommand },
-    { "attenuator", "T and Pi attenuator resistors", attenuatorCommand },
+    { "attenuator", "T and Pi attenuator resistors, and their power with --power", attenuatorCommand },
+    { "al", "the AL of a core from a measured winding", alCommand },
 };
 
 void printUsage(QTextStream &out)

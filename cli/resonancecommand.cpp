@@ -2,6 +2,7 @@
 
 #include "coretable.h"
 #include "resonancesolver.h"
+#include "turnshint.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -35,6 +36,10 @@ const char help[] =
     "  --core-table FILE   the core table to load (default: quillet.ini beside the program)\n"
     "  --json              print the fields, the working values and the cores as JSON\n"
     "  -h, --help          show this help\n"
+    "\n"
+    "Under each core that has a winding, an indented line tells what the whole\n"
+    "turns shown give: their inductance, its error against the inductance asked\n"
+    "for and, with a capacitance, the frequency they resonate at.\n"
     "\n"
     "Example: corvane resonance f=7.1 c=100\n";
 
@@ -116,8 +121,12 @@ void printText(const ResonanceSolver &solver, QTextStream &out)
     };
     for (int i = 0; i < ResonanceSolver::FirstTurnsField; ++i)
         line(QString::fromLatin1(topLabels[i]), solver.text(i));
-    for (int i = 1; i <= cores.coreCount; ++i)
+    for (int i = 1; i <= cores.coreCount; ++i) {
         line(cores.coreName[std::size_t(i)], solver.text(i + ResonanceSolver::FirstTurnsField - 1));
+        const QString wholeTurns = wholeTurnsSummary(turnsHint(solver, i));
+        if (!wholeTurns.isEmpty())
+            out << "  " << wholeTurns << '\n';
+    }
 }
 
 void printJson(const ResonanceSolver &solver, QTextStream &out)
@@ -129,11 +138,18 @@ void printJson(const ResonanceSolver &solver, QTextStream &out)
     QJsonArray coreList;
     for (int i = 1; i <= cores.coreCount; ++i) {
         const std::size_t slot = std::size_t(i);
+        // What the whole turns give; null while the core has no winding.
+        const TurnsHint hint = turnsHint(solver, i);
+        const auto orNull = [](bool known, double value) { return known ? QJsonValue(value) : QJsonValue(); };
         coreList.append(QJsonObject {
                 { QStringLiteral("name"), cores.coreName[slot] },
                 { QStringLiteral("al"), cores.coreAL[slot] },
                 { QStringLiteral("wire"), cores.coreWire[slot] },
                 { QStringLiteral("turns"), solver.coreTurns(i) },
+                { QStringLiteral("wholeTurns"), orNull(hint.hasWinding, hint.wholeTurns) },
+                { QStringLiteral("wholeTurnsHenry"), orNull(hint.hasWinding, hint.wholeTurnsHenry) },
+                { QStringLiteral("errorPercent"), orNull(hint.hasWinding, hint.errorPercent) },
+                { QStringLiteral("wholeTurnsFreqHz"), orNull(hint.hasFrequency, hint.wholeTurnsFreqHz) },
         });
     }
     const QJsonObject result {

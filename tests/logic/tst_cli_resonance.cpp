@@ -114,15 +114,19 @@ void TestCliResonance::textOutput_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("expected");
 
+    // Under a core with a winding: what its whole turns give (10 x 10 x 49 nH
+    // = 4.900 uH, 2.48 % short of 5.0249 uH, resonant at 7.190 MHz).
     const QString solved = QStringLiteral("Frequency MHz: 7.100\nCapacitance pF: 100\nInductance uH: 5.02\n"
-                                          "Impedance ohms: 224\nT50-2: 10 turns 11\"\n");
+                                          "Impedance ohms: 224\nT50-2: 10 turns 11\"\n"
+                                          "  10 turns give 4.900 uH (-2.48 %), resonant at 7.190 MHz with 100 pF\n");
     QTest::newRow("letters") << QStringList { "f=7.1", "c=100" } << solved;
     QTest::newRow("indices") << QStringList { "0=7.1", "1=100" } << solved;
     QTest::newRow("upper-case letters") << QStringList { "F=7.1", "C=100" } << solved;
     QTest::newRow("turns of core 1")
             << QStringList { "f=7.1", "t1=20" }
             << QStringLiteral("Frequency MHz: 7.100\nCapacitance pF: 26\nInductance uH: 19.60\n"
-                              "Impedance ohms: 874\nT50-2: 20 turns 20\"\n");
+                              "Impedance ohms: 874\nT50-2: 20 turns 20\"\n"
+                              "  20 turns give 19.60 uH (0.00 %), resonant at 7.100 MHz with 25.637 pF\n");
     // The start left core 1's turns field, so leaving it again solves nothing.
     QTest::newRow("turns of core 1 first")
             << QStringList { "t1=20" }
@@ -130,7 +134,8 @@ void TestCliResonance::textOutput_data()
     QTest::newRow("inductance and impedance")
             << QStringList { "l=10", "z=100" }
             << QStringLiteral("Frequency MHz: 1.592\nCapacitance pF: 1000\nInductance uH: 10.00\n"
-                              "Impedance ohms: 100\nT50-2: 14 turns 15\"\n");
+                              "Impedance ohms: 100\nT50-2: 14 turns 15\"\n"
+                              "  14 turns give 9.604 uH (-3.96 %), resonant at 1.624 MHz with 1000 pF\n");
 }
 
 void TestCliResonance::textOutput()
@@ -175,6 +180,26 @@ void TestCliResonance::jsonOutput()
     QCOMPARE(core.value(QStringLiteral("al")).toDouble(), 49.0);
     QCOMPARE(core.value(QStringLiteral("wire")).toDouble(), 0.9);
     QVERIFY(near(core.value(QStringLiteral("turns")).toDouble(), 10.12660203338542));
+    QCOMPARE(core.value(QStringLiteral("wholeTurns")).toDouble(), 10.0);
+    QVERIFY(near(core.value(QStringLiteral("wholeTurnsHenry")).toDouble(), 4.9e-6));
+    QVERIFY(std::fabs(core.value(QStringLiteral("errorPercent")).toDouble() + 2.484755) < 1e-6);
+    QVERIFY(std::fabs(core.value(QStringLiteral("wholeTurnsFreqHz")).toDouble() - 7189887) < 1);
+
+    // No winding yet: the keys are there, and null.
+    const Run none = runCli({ QStringLiteral("resonance"), QStringLiteral("f=7.1"), QStringLiteral("--json"),
+                              QStringLiteral("--core-table"), m_table });
+    const QJsonObject bare = QJsonDocument::fromJson(none.out.toUtf8()).object()
+            .value(QStringLiteral("cores")).toArray().at(0).toObject();
+    for (const char *key : { "wholeTurns", "wholeTurnsHenry", "errorPercent", "wholeTurnsFreqHz" })
+        QVERIFY2(bare.contains(QLatin1String(key)) && bare.value(QLatin1String(key)).isNull(), key);
+
+    // Inductance without capacitance: no frequency.
+    const Run noCap = runCli({ QStringLiteral("resonance"), QStringLiteral("l=4.9"), QStringLiteral("--json"),
+                               QStringLiteral("--core-table"), m_table });
+    const QJsonObject inductanceOnly = QJsonDocument::fromJson(noCap.out.toUtf8()).object()
+            .value(QStringLiteral("cores")).toArray().at(0).toObject();
+    QCOMPARE(inductanceOnly.value(QStringLiteral("wholeTurns")).toDouble(), 10.0);
+    QVERIFY(inductanceOnly.value(QStringLiteral("wholeTurnsFreqHz")).isNull());
 }
 
 void TestCliResonance::coresListing()

@@ -1,0 +1,39 @@
+#include "quillet.h"
+
+#include "fieldedit.h"
+#include "turnshint.h"
+
+namespace corvane {
+
+void Quillet::nameFields()
+{
+    static const char *const topNames[] = { "Frequency, MHz", "Capacitance, pF", "Inductance, microhenries",
+                                            "Impedance, ohms" };
+    const QString keys = QStringLiteral("Type a value and press Enter. F, C, L and Z jump to the frequency, "
+                                        "capacitance, inductance and impedance; E erases all fields.");
+    for (int i = 0; i < ResonanceSolver::FirstTurnsField; ++i) {
+        m_txt[std::size_t(i)]->setAccessibleName(QString::fromLatin1(topNames[i]));
+        m_txt[std::size_t(i)]->setAccessibleDescription(keys);
+    }
+    const CoreTable &table = m_solver.cores();
+    for (int record = 1; record <= CoreTable::MaxRecords; ++record) {
+        FieldEdit *field = m_txt[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)];
+        // The description is left empty: screen readers then read the tooltip.
+        if (record <= table.coreCount)
+            field->setAccessibleName(table.coreName[std::size_t(record)] + QStringLiteral(" turns"));
+        else
+            field->setAccessibleName(QStringLiteral("Core slot %1 turns, no core").arg(record));
+    }
+}
+
+void Quillet::showTurnsHints()
+{
+    for (int record = 1; record <= CoreTable::MaxRecords; ++record) {
+        FieldEdit *field = m_txt[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)];
+        const QString hint = turnsHintText(turnsHint(m_solver, record));
+        if (field->toolTip() != hint)
+            field->setToolTip(hint);
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "padcheck.h"
+#include "standardresistors.h"
+
+#include <QString>
+
+namespace corvane {
+
+class AttenSolver;
+
+// What the tooltip of a resistor field of the attenuator window tells: the
+// nearest standard values of its resistor, and how the pad it belongs to
+// turns out when every resistor of it is the nearest standard part.
+struct ResistorHint
+{
+    int field = 0;             // 2..7
+    bool valid = false;        // the field's resistor is known (not 0)
+    PadCheck::Kind kind = PadCheck::Pi;
+    double ohms = 0;
+    double e24 = 0;
+    double e96 = 0;
+
+    struct StandardPad
+    {
+        StandardResistors::Series series = StandardResistors::E24;
+        double outer = 0;      // R1 or R3
+        double middle = 0;     // R2 or R4
+        PadCheck::Figures figures;
+    };
+    // Set when both resistors of the pad and the impedance are known.
+    bool hasPads = false;
+    double impedOhm = 0;
+    StandardPad e24Pad;
+    StandardPad e96Pad;
+};
+
+// The hint of field 'field' (2..7) from the solver's stored numbers; fields
+// 0 and 1 and resistors that are 0 give a hint that is not valid.
+ResistorHint resistorHint(const AttenSolver &solver, int field);
+
+// The tooltip text, or an empty text for a hint that is not valid.
+QString resistorHintText(const ResistorHint &hint);
+
+} // namespace corvane

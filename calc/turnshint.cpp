@@ -1,0 +1,146 @@
+#include "turnshint.h"
+
+#include "coretable.h"
+#include "displaymask.h"
+#include "fieldvalue.h"
+#include "resonancesolver.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+// The same 2 pi as the resonance solver, so that whole turns that happen to
+// give the inductance exactly show the frequency field's own value.
+constexpr double TwoPi = 6.283185307;
+
+// Decimals that show 'significant' digits of 'value', never fewer than 'least'.
+int decimalsFor(double value, int significant, int least = 0)
+{
+    if (!(std::fabs(value) > 0) || !std::isfinite(value))
+        return qMax(least, significant - 1);
+    const int magnitude = int(std::floor(std::log10(std::fabs(value))));
+    return qBound(least, significant - 1 - magnitude, 12);
+}
+
+QString fixed(double value, int significant, int least = 0)
+{
+    return QString::number(value, 'f', decimalsFor(value, significant, least));
+}
+
+// A table figure as short as it goes: 4.9, 1075, 0.627.
+QString plain(double value)
+{
+    QString text = QString::number(value, 'f', decimalsFor(value, 6));
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text;
+}
+
+QString percent(double value)
+{
+    // A difference that rounds to nothing has no sign.
+    if (std::fabs(value) < 0.005)
+        return QStringLiteral("0.00 %");
+    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 2) + QStringLiteral(" %");
+}
+
+QString turnsWord(double n)
+{
+    return n == 1 ? QStringLiteral("turn gives") : QStringLiteral("turns give");
+}
+
+QString megahertz(double hz)
+{
+    return fixed(hz / 1e6, 4, 3);
+}
+
+} // namespace
+
+TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, double indHenry, double capFarad)
+{
+    TurnsHint hint;
+    hint.record = record;
+    if (record < 1 || record > qBound(0, cores.coreCount, CoreTable::MaxRecords))
+        return hint;
+    const std::size_t slot = std::size_t(record);
+    hint.hasCore = true;
+    hint.coreName = cores.coreName[slot];
+    hint.alNh = cores.coreAL[slot];
+    // N turns give N * N * AL nH: 100 turns 10^4 * AL nH, that is 10 * AL uH.
+    hint.uhPer100Turns = hint.alNh * 10;
+    hint.wirePerTurn = cores.coreWire[slot];
+
+    if (!(hint.alNh > 0) || !(exactTurns > 0) || !(indHenry > 0) || !std::isfinite(exactTurns))
+        return hint;
+    hint.hasWinding = true;
+    hint.exactTurns = exactTurns;
+    // The whole number the field shows, rounded as the field rounds it.
+    hint.wholeTurns = fieldValue(formatMask(exactTurns, mask::whole));
+    hint.indHenry = indHenry;
+    hint.wholeTurnsHenry = hint.wholeTurns * hint.wholeTurns * hint.alNh / 1e9;
+    hint.errorPercent = (hint.wholeTurnsHenry - indHenry) / indHenry * 100;
+
+    if (capFarad > 0 && hint.wholeTurnsHenry > 0) {
+        const double f = 1 / (std::sqrt(hint.wholeTurnsHenry * capFarad) * TwoPi);
+        if (std::isfinite(f)) {
+            hint.hasFrequency = true;
+            hint.capFarad = capFarad;
+            hint.wholeTurnsFreqHz = f;
+        }
+    }
+    return hint;
+}
+
+TurnsHint turnsHint(const ResonanceSolver &solver, int record)
+{
+    const bool inRange = record >= 1 && record <= CoreTable::MaxRecords;
+    return turnsHint(solver.cores(), record, inRange ? solver.coreTurns(record) : 0, solver.indHenry(),
+                     solver.capFarad());
+}
+
+QString turnsHintText(const TurnsHint &hint)
+{
+    if (!hint.hasCore)
+        return QStringLiteral("No core is loaded in slot %1").arg(hint.record);
+
+    QStringList lines;
+    lines << QStringLiteral("%1: AL %2 nH/turn² (%3 µH per 100 turns), wire %4 in per turn")
+                     .arg(hint.coreName, plain(hint.alNh), plain(hint.uhPer100Turns), plain(hint.wirePerTurn));
+    if (!(hint.alNh > 0))
+        lines << QStringLiteral("No winding can be worked out with this AL");
+    if (hint.hasWinding) {
+        const QString n = QString::number(hint.wholeTurns, 'f', 0);
+        lines << QStringLiteral("Exact turns: %1").arg(QString::number(hint.exactTurns, 'f', 3));
+        lines << QStringLiteral("%1 %2 %3 µH: %4 against %5 µH")
+                         .arg(n, turnsWord(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
+                              percent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4));
+        if (hint.hasFrequency)
+            lines << QStringLiteral("With %1 pF, %2 %3 resonance at %4 MHz")
+                             .arg(plain(hint.capFarad * 1e12), n, turnsWord(hint.wholeTurns),
+                                  megahertz(hint.wholeTurnsFreqHz));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString wholeTurnsSummary(const TurnsHint &hint)
+{
+    if (!hint.hasWinding)
+        return QString();
+    QString text = QStringLiteral("%1 %2 %3 uH (%4)")
+                           .arg(QString::number(hint.wholeTurns, 'f', 0), turnsWord(hint.wholeTurns),
+                                fixed(hint.wholeTurnsHenry * 1e6, 4), percent(hint.errorPercent));
+    if (hint.hasFrequency)
+        text += QStringLiteral(", resonant at %1 MHz with %2 pF")
+                        .arg(megahertz(hint.wholeTurnsFreqHz), plain(hint.capFarad * 1e12));
+    return text;
+}
+
+} // namespace corvane
