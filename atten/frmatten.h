@@ -58,6 +58,10 @@ private:
     // getting it back is no activation of this window.
     bool m_modalTookOver = false;
     bool m_unloading = false;
+    // The numbers the resistor hints were last worked out from: a focus
+    // change that changed none of them changes no hint.
+    std::array<double, 5> m_hintNumbers {};
+    bool m_hintsShown = false;
 };
 
 // The Tools > Attenuators command: shows the one attenuator window, building

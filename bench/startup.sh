@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of Corvane against the floor program, under Xvfb
 # without a window manager.
-#   bench/startup.sh [RUNS]     (default 20 runs of each program, interleaved)
+#   bench/startup.sh [RUNS [COUNTED]]
+# RUNS (default 20) timed runs of each program, interleaved; then, when valgrind
+# is installed, COUNTED (default 3) runs of each under callgrind, whose counts of
+# executed instructions until the window is mapped do not depend on the load of
+# the machine.
 # Each round starts Corvane with a 50-core table (the shipped records repeated
 # after the shipped file), the floor, and Corvane with the shipped table.
 # Each run is timed from launch until the first top-level window is mapped;
@@ -11,6 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
+counted=${2:-3}
 build=${BUILD:-build}
 for f in "$build/bin/corvane" "$build/bin/quillet.ini" "$build/bench/corvane_floor" "$build/bench/corvane_mapwait"; do
   [ -e "$f" ] || { echo "missing $f: run scripts/test first" >&2; exit 1; }
@@ -61,6 +66,21 @@ for ((i = 0; i < runs; i++)); do
   mapwait "$build/bin/corvane" >> "$work/corvane"
 done
 
+# Instructions until the first map: under callgrind, ended as soon as it maps.
+if [ "$counted" -gt 0 ] && command -v valgrind >/dev/null; then
+  counted_run() {
+    local out=$work/callgrind.out
+    rm -f "$out"
+    mapwait --settle 0 valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null 2>&1
+    sed -n 's/^totals: //p' "$out"
+  }
+  for ((i = 0; i < counted; i++)); do
+    counted_run "$build/bin/corvane" --core-table "$full" >> "$work/ir.corvane50"
+    counted_run "$build/bench/corvane_floor" >> "$work/ir.floor"
+    counted_run "$build/bin/corvane" >> "$work/ir.corvane"
+  done
+fi
+
 python3 - "$work" "$runs" "$full" "$shipped" <<'PY'
 import os, statistics, sys
 work, runs, full, shipped = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
@@ -85,4 +105,16 @@ for label, name in (("50 cores", "corvane50"), ("shipped table", "corvane")):
     print(f"ratio corvane/floor, {label}: start-up {statistics.median(t) / statistics.median(ft):.3f}, "
           f"CPU {statistics.median(c) / statistics.median(fc):.3f}, "
           f"memory {statistics.median(m) / statistics.median(fm):.3f}  (targets: at most 1.15)")
+def counts(name):
+    path = os.path.join(work, "ir." + name)
+    return [int(line) for line in open(path) if line.strip()] if os.path.exists(path) else []
+floor = counts("floor")
+if floor:
+    print(f"instructions until the first map (callgrind, {len(floor)} runs of each, median):")
+    for label, name in (("corvane, 50 cores", "corvane50"), ("floor", "floor"), ("corvane, shipped", "corvane")):
+        c = counts(name)
+        print(f"  {label:20} {statistics.median(c) / 1e6:7.1f} M" +
+              ("" if name == "floor" else f"  ratio {statistics.median(c) / statistics.median(floor):.3f}"))
+else:
+    print("instructions not counted (valgrind is not installed)")
 PY
