@@ -2,6 +2,8 @@
 #include "quillet.h"
 
 #include "frmatten.h"
+#include "menucommands.h"
+#include "module1.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +42,7 @@ void Quillet::createMenus()
 
 void Quillet::mnuPrint_Click()
 {
+    Module1::printForm(this, Picture1());
 }
 
 void Quillet::mnuExit_Click()
@@ -54,18 +57,22 @@ void Quillet::mnuAttenuators_Click()
 
 void Quillet::mnuParams_Click()
 {
+    MenuCommands::mnuParams_Click(this, coreTablePath());
 }
 
 void Quillet::mnuTechData_Click()
 {
+    MenuCommands::mnuTechData_Click(this);
 }
 
 void Quillet::mnuHelp_Click()
 {
+    MenuCommands::mnuHelp_Click(this);
 }
 
 void Quillet::mnuAbout_Click()
 {
+    MenuCommands::mnuAbout_Click(this);
 }
 
 } // namespace corvane

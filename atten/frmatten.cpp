@@ -3,6 +3,7 @@
 #include "attenframe.h"
 #include "fieldedit.h"
 #include "fieldvalue.h"
+#include "module1.h"
 #include "singlewindow.h"
 #include "attentwips.h"
 
@@ -280,7 +281,7 @@ void frmAtten::erase()
 
 void frmAtten::mnuPrintScreen_Click()
 {
-    // Printing the window is the print module's job.
+    Module1::printForm(this, picture1());
 }
 
 void frmAtten::showTexts()

@@ -1,5 +1,42 @@
 #pragma once
 
-// The main window's menu commands that open other windows and programs.
+#include <QString>
+
+class QWidget;
+
 namespace corvane {
-}
+
+class CoreTableLocation;
+class frmAbout;
+class frmInstruct;
+template <class Window> class SingleWindow;
+
+// The main window's commands that open the companion windows and outside
+// programs; each of the window's menu handlers calls one of these.
+class MenuCommands
+{
+public:
+    // Opens the core table in use in a text editor: notepad on Windows, the
+    // desktop's application for the file elsewhere. The standard table is
+    // opened where the user can edit it (a copy of their own when the program's
+    // folder cannot be written); a table named on the command line as it is.
+    // Says so when nothing can be opened.
+    static void mnuParams_Click(QWidget *owner, const QString &coreTablePath);
+    static void mnuParams_Click(QWidget *owner, const QString &coreTablePath,
+                                const CoreTableLocation &location);
+    // Opens the help page beside the program in the desktop's browser.
+    static void mnuTechData_Click(QWidget *owner);
+    // Shows the instructions window, modeless.
+    static void mnuHelp_Click(QWidget *owner);
+    // Shows the About box, modeless.
+    static void mnuAbout_Click(QWidget *owner);
+
+    // The program's one reference to each companion window.
+    static SingleWindow<frmInstruct> &instructWindow();
+    static SingleWindow<frmAbout> &aboutWindow();
+
+    // The help page beside the program.
+    static QString helpPagePath();
+};
+
+} // namespace corvane

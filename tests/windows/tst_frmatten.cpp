@@ -1,6 +1,7 @@
 #include "attenframe.h"
 #include "fieldedit.h"
 #include "frmatten.h"
+#include "pdfprintservices.h"
 #include "quillet.h"
 
 #include <QAbstractButton>
@@ -105,6 +106,7 @@ private slots:
 private:
     frmAtten *open();
     QPointer<frmAtten> m_window;
+    PdfPrintServices m_printing; // Ctrl+P prints into a file, without dialogs
 };
 
 frmAtten *TestFrmAtten::open()

@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: keys typed into the focused
 // field, Enter, Tab, mouse clicks and switches between windows.
 #include "fieldedit.h"
+#include "pdfprintservices.h"
 #include "quillet.h"
 
 #include <QAbstractButton>
@@ -112,6 +113,7 @@ private:
     QTemporaryDir m_dir;
     QString m_table;
     std::unique_ptr<Quillet> m_window;
+    PdfPrintServices m_printing; // Ctrl+P prints into a file, without dialogs
 };
 
 void tst_Quillet::initTestCase()

@@ -1,0 +1,59 @@
+#include "desktopprintservices.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace corvane {
+
+namespace {
+
+// The program's message boxes: its name as caption, an OK button, no icon.
+int showMessage(QWidget *owner, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, buttons, owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec();
+}
+
+} // namespace
+
+std::unique_ptr<QPrinter> DesktopPrintServices::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setCopyCount(1);
+    printer->setDocName(QStringLiteral("Corvane"));
+    return printer;
+}
+
+bool DesktopPrintServices::offerPdf(QWidget *owner)
+{
+    return showMessage(owner,
+                       QStringLiteral("No printer is installed.\n"
+                                      "Save the page as a PDF file instead?"),
+                       QMessageBox::Ok | QMessageBox::Cancel)
+        == QMessageBox::Ok;
+}
+
+QString DesktopPrintServices::pdfFileName(QWidget *owner)
+{
+    QString fileName = QFileDialog::getSaveFileName(
+        owner, QStringLiteral("Save the page as PDF"), QDir::home().filePath(QStringLiteral("corvane.pdf")),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".pdf");
+    return fileName;
+}
+
+void DesktopPrintServices::report(QWidget *owner, const QString &message)
+{
+    showMessage(owner, message, QMessageBox::Ok);
+}
+
+} // namespace corvane
