@@ -9,12 +9,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QWindow>
 
-#include <utility>
 
 // The icon lives in a static library: its resources must be pulled in by hand.
 static void initResources()
@@ -92,12 +89,6 @@ Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
     // first activation moves it to the frequency field.
     m_txt[ResonanceSolver::FirstTurnsField]->setFocus(Qt::OtherFocusReason);
 
-    // Coming back from a message box (or any modal dialog) is no activation
-    // of the window; coming back from any other window or program is.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
-        if (focus && focus != windowHandle())
-            m_returningFromModal = focus->modality() != Qt::NonModal;
-    });
 }
 
 void Quillet::createControls()
@@ -194,7 +185,7 @@ bool Quillet::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate) {
         // Closing a message box hands the activation back: the field that
         // had the focus keeps it.
-        const bool fromModal = std::exchange(m_returningFromModal, false);
+        const bool fromModal = m_activation->takeReturnFromModal();
         const bool handled = QMainWindow::event(event);
         if (!fromModal)
             Form_Activate();
@@ -324,11 +315,7 @@ void Quillet::moveFocus(int index)
 
 void Quillet::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, windowTitleText, text, QMessageBox::Ok, this);
-    box.exec();
-    // Some platforms hand the activation back only when asked.
-    if (!isActiveWindow())
-        activateWindow();
+    showCalculatorMessage(this, text);
 }
 
 void Quillet::textsToSolver()

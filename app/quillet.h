@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activationwatch.h"
 #include "fieldhandler.h"
 #include "resonancesolver.h"
 
@@ -115,9 +116,7 @@ private:
     QAction *mnuHelp = nullptr;
     QAction *mnuAbout = nullptr;
 
-    // The last other window that had the focus was a message box or another
-    // modal dialog: the window's next activation is only the return from it.
-    bool m_returningFromModal = false;
+    ActivationWatch *m_activation = new ActivationWatch(this);
 };
 
 } // namespace corvane

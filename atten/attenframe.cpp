@@ -1,7 +1,7 @@
 #include "attenframe.h"
 
 #include "schematiclines.h"
-#include "attentwips.h"
+#include "twips.h"
 
 #include <QPainter>
 
@@ -31,8 +31,8 @@ void AttenFrame::paintEvent(QPaintEvent *)
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     for (const SchematicLine &line : schematicLines)
         if (line.frame == m_frameNumber)
-            painter.drawLine(attentwips::toPixels(line.x1), attentwips::toPixels(line.y1),
-                             attentwips::toPixels(line.x2), attentwips::toPixels(line.y2));
+            painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1),
+                             twipsToPixels(line.x2), twipsToPixels(line.y2));
 }
 
 } // namespace corvane

@@ -5,13 +5,12 @@
 #include "fieldvalue.h"
 #include "module1.h"
 #include "singlewindow.h"
-#include "attentwips.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -24,12 +23,6 @@ constexpr int ClientWidth = 10905;
 constexpr int ClientHeight = 3570;
 constexpr int FieldWidth = 1215;
 constexpr int FieldHeight = 390;
-
-QRect pixelRect(int left, int top, int width, int height)
-{
-    using attentwips::toPixels;
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
 
 // Where the classic faces are missing, faces of the same widths come next.
 QFont msSansSerif(double points, bool bold)
@@ -120,7 +113,7 @@ frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
 
     buildControls();
     nameFields();
-    resize(attentwips::toPixels(ClientWidth), attentwips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
+    resize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -142,7 +135,7 @@ void frmAtten::buildControls()
         auto *frame = new AttenFrame(f.number, QString::fromLatin1(f.caption), client);
         frame->setObjectName(QString::fromLatin1(f.name));
         frame->setFont(msSansSerif(12, true));
-        frame->setGeometry(pixelRect(f.left, f.top, f.width, f.height));
+        frame->setGeometry(twipsRect(f.left, f.top, f.width, f.height));
         frames[f.number] = frame;
     }
 
@@ -151,7 +144,7 @@ void frmAtten::buildControls()
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(l.heading ? msSansSerif(9.75, true) : msSansSerif(8.25, false));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(pixelRect(l.left, l.top, l.width, l.height));
+        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
     }
 
     FieldEdit *previous = nullptr;
@@ -159,7 +152,7 @@ void frmAtten::buildControls()
         auto *field = new FieldEdit(f.index, this, frames[f.frame]);
         field->setObjectName(QStringLiteral("txt%1").arg(f.index));
         field->setFont(courierNew(14.25));
-        field->setGeometry(pixelRect(f.left, f.top, FieldWidth, FieldHeight));
+        field->setGeometry(twipsRect(f.left, f.top, FieldWidth, FieldHeight));
         m_txt[std::size_t(f.index)] = field;
         if (previous)
             setTabOrder(previous, field);
@@ -168,7 +161,7 @@ void frmAtten::buildControls()
 
     m_picture1 = new QLabel(client);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(pixelRect(0, 0, 255, 255));
+    m_picture1->setGeometry(twipsRect(0, 0, 255, 255));
     m_picture1->hide();
 
     // The lowest tab position that can hold the focus.
@@ -190,14 +183,8 @@ bool frmAtten::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        if (m_modalTookOver)
-            m_modalTookOver = false;
-        else
+        if (!m_activation->takeReturnFromModal())
             Form_Activate();
-        break;
-    case QEvent::WindowDeactivate:
-        // The window that takes over is already active here.
-        m_modalTookOver = QApplication::activeModalWidget() != nullptr;
         break;
     default:
         break;
@@ -294,8 +281,7 @@ void frmAtten::showTexts()
 
 void frmAtten::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, this);
-    box.exec();
+    showCalculatorMessage(this, text);
 }
 
 frmAtten *showAttenuatorWindow(QWidget *mainWindow)

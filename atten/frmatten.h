@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activationwatch.h"
 #include "attensolver.h"
 #include "fieldhandler.h"
 
@@ -54,9 +55,7 @@ private:
     AttenSolver m_solver;
     std::array<FieldEdit *, AttenSolver::FieldCount> m_txt {};
     QLabel *m_picture1 = nullptr;
-    // A modal window (one of our message boxes) took the activation away:
-    // getting it back is no activation of this window.
-    bool m_modalTookOver = false;
+    ActivationWatch *m_activation = new ActivationWatch(this);
     bool m_unloading = false;
     // The numbers the resistor hints were last worked out from: a focus
     // change that changed none of them changes no hint.

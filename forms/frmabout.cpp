@@ -2,7 +2,7 @@
 
 #include "launcher.h"
 #include "linklabel.h"
-#include "formtwips.h"
+#include "twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,7 +11,6 @@
 
 namespace corvane {
 
-using formtwips::toPixels;
 
 namespace {
 
@@ -35,7 +34,7 @@ Label *placeLabel(Label *label, const char *name, int left, int top, int width, 
                   const QFont &font)
 {
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    label->setGeometry(twipsRect(left, top, width, height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont fitting = font;
     while (fitting.pointSizeF() > 6
@@ -53,13 +52,13 @@ frmAbout::frmAbout(QWidget *owner)
 {
     setWindowTitle(QStringLiteral("About..."));
     setFont(sansSerif(8.25, false));
-    setGeometry(toPixels(2940), toPixels(2115), toPixels(3750), toPixels(3870));
-    setFixedSize(toPixels(3750), toPixels(3870));
+    setGeometry(twipsToPixels(2940), twipsToPixels(2115), twipsToPixels(3750), twipsToPixels(3870));
+    setFixedSize(twipsToPixels(3750), twipsToPixels(3870));
     setModal(false);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(toPixels(1440), toPixels(3360), toPixels(855), toPixels(315));
+    cmdOK->setGeometry(twipsToPixels(1440), twipsToPixels(3360), twipsToPixels(855), twipsToPixels(315));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

@@ -1,24 +1,23 @@
 #include "frminstruct.h"
 
-#include "formtwips.h"
+#include "twips.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
 
 namespace corvane {
 
-using formtwips::toPixels;
 
 frmInstruct::frmInstruct(QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Corvane Instructions"));
-    setFixedSize(toPixels(7980), toPixels(7650));
+    setFixedSize(twipsToPixels(7980), twipsToPixels(7650));
 
     txtI = new QPlainTextEdit(this);
     txtI->setObjectName(QStringLiteral("txtI"));
-    txtI->setGeometry(0, 0, toPixels(7935), toPixels(7575));
+    txtI->setGeometry(0, 0, twipsToPixels(7935), twipsToPixels(7575));
     txtI->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtI->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont font(QStringLiteral("Courier New"), 12);
