@@ -96,6 +96,8 @@ private:
     HintInputs hintInputs() const;
     HintInputs m_hintInputs;
     bool m_hintsShown = false;
+    // The first line of each turns hint, which only the core table decides.
+    std::array<QString, CoreTable::MaxRecords + 1> m_hintHeadings;
 
     QString m_coreTablePath;
     ResonanceSolver m_solver;

@@ -44,10 +44,16 @@ void Quillet::showTurnsHints()
     if (m_hintsShown && inputs == m_hintInputs)
         return;
     m_hintInputs = inputs;
+    const bool first = !m_hintsShown;
     m_hintsShown = true;
     for (int record = 1; record <= CoreTable::MaxRecords; ++record) {
         FieldEdit *field = m_txt[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)];
-        const QString hint = turnsHintText(turnsHint(m_solver, record));
+        const TurnsHint figures = turnsHint(m_solver, record);
+        // The table is read once per window: so are the first lines.
+        QString &heading = m_hintHeadings[std::size_t(record)];
+        if (first)
+            heading = turnsHintHeading(figures);
+        const QString hint = turnsHintText(figures, heading);
         if (field->toolTip() != hint)
             field->setToolTip(hint);
     }
