@@ -81,40 +81,42 @@ if [ "$counted" -gt 0 ] && command -v valgrind >/dev/null; then
   done
 fi
 
-python3 - "$work" "$runs" "$full" "$shipped" <<'PY'
-import os, statistics, sys
-work, runs, full, shipped = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
-def cores(path):
-    return sum(1 for line in open(path, "rb") if line.startswith(b"@"))
-def load(name):
-    rows = [list(map(float, line.split())) for line in open(os.path.join(work, name)) if line.strip()]
-    return [r[0] for r in rows], [r[1] / 1024 for r in rows], [r[2] for r in rows]
-def cell(values, digits):
-    return f"{statistics.median(values):7.{digits}f} ({min(values):.{digits}f} .. {max(values):.{digits}f})"
-print(f"{runs} runs of each, interleaved; load average {os.getloadavg()[0]:.2f}")
-print(f"{'':22} {'to first map, ms':26} {'CPU to map, ms':26} {'peak RSS (VmHWM), MiB'}")
-results = {}
-for label, name in ((f"corvane, {cores(full)} cores", "corvane50"), ("floor", "floor"),
-                    (f"corvane, {cores(shipped)} cores", "corvane")):
-    t, m, c = load(name)
-    results[name] = (t, m, c)
-    print(f"{label:22} {cell(t, 1):26} {cell(c, 1):26} {cell(m, 2)}")
-ft, fm, fc = results["floor"]
-for label, name in (("50 cores", "corvane50"), ("shipped table", "corvane")):
-    t, m, c = results[name]
-    print(f"ratio corvane/floor, {label}: start-up {statistics.median(t) / statistics.median(ft):.3f}, "
-          f"CPU {statistics.median(c) / statistics.median(fc):.3f}, "
-          f"memory {statistics.median(m) / statistics.median(fm):.3f}  (targets: at most 1.15)")
-def counts(name):
-    path = os.path.join(work, "ir." + name)
-    return [int(line) for line in open(path) if line.strip()] if os.path.exists(path) else []
-floor = counts("floor")
-if floor:
-    print(f"instructions until the first map (callgrind, {len(floor)} runs of each, median):")
-    for label, name in (("corvane, 50 cores", "corvane50"), ("floor", "floor"), ("corvane, shipped", "corvane")):
-        c = counts(name)
-        print(f"  {label:20} {statistics.median(c) / 1e6:7.1f} M" +
-              ("" if name == "floor" else f"  ratio {statistics.median(c) / statistics.median(floor):.3f}"))
-else:
-    print("instructions not counted (valgrind is not installed)")
-PY
+# Summary: median and range of each column, and the ratios of the medians.
+# Columns of corvane_mapwait: ms to map, peak RSS in kB, CPU ms to map.
+median() { # FILE COLUMN [SCALE]
+  sort -g -k"$2,$2" "$1" | awk -v c="$2" -v s="${3:-1}" '{ v[NR] = $c / s }
+    END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+cell() { # FILE COLUMN DIGITS [SCALE]
+  sort -g -k"$2,$2" "$1" | awk -v c="$2" -v d="$3" -v s="${4:-1}" '{ v[NR] = $c / s }
+    END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+          printf "%7." d "f (%." d "f .. %." d "f)", m, v[1], v[NR] }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+
+echo "$runs runs of each, interleaved; load average $(cut -d' ' -f1 /proc/loadavg)"
+printf '%-22s %-26s %-26s %s\n' "" "to first map, ms" "CPU to map, ms" "peak RSS (VmHWM), MiB"
+row() { printf '%-22s %-26s %-26s %s\n' "$1" "$(cell "$2" 1 1)" "$(cell "$2" 3 1)" "$(cell "$2" 2 2 1024)"; }
+row "corvane, $(grep -ac '^@' "$full") cores" "$work/corvane50"
+row "floor" "$work/floor"
+row "corvane, $(grep -ac '^@' "$shipped") cores" "$work/corvane"
+for case in "50 cores:corvane50" "shipped table:corvane"; do
+  label=${case%%:*} name=${case#*:}
+  echo "ratio corvane/floor, $label:" \
+    "start-up $(ratio "$(median "$work/$name" 1)" "$(median "$work/floor" 1)")," \
+    "CPU $(ratio "$(median "$work/$name" 3)" "$(median "$work/floor" 3)")," \
+    "memory $(ratio "$(median "$work/$name" 2)" "$(median "$work/floor" 2)")  (targets: at most 1.15)"
+done
+if [ -s "$work/ir.floor" ]; then
+  floor_ir=$(median "$work/ir.floor" 1)
+  echo "instructions until the first map (callgrind, $counted runs of each, median):"
+  for case in "corvane, 50 cores:corvane50" "floor:floor" "corvane, shipped:corvane"; do
+    label=${case%%:*} name=${case#*:}
+    ir=$(median "$work/ir.$name" 1)
+    line=$(printf '  %-20s %7.1f M' "$label" "$(awk -v v="$ir" 'BEGIN { print v / 1e6 }')")
+    [ "$name" = floor ] || line="$line  ratio $(ratio "$ir" "$floor_ir")"
+    echo "$line"
+  done
+else
+  echo "instructions not counted (valgrind is not installed, or COUNTED is 0)"
+fi
