@@ -1,5 +1,7 @@
 #include "quillet.h"
 
+#include "classicfonts.h"
+
 #include "fieldedit.h"
 #include "fieldvalue.h"
 #include "twips.h"
@@ -24,31 +26,6 @@ namespace corvane {
 namespace {
 
 const QString windowTitleText = QStringLiteral("Corvane");
-
-QFont windowFont(const QString &family, qreal pointSize, QFont::StyleHint hint, bool bold)
-{
-    // A machine without the face gets a monospace or sans-serif one of the same size.
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont topFieldFont()
-{
-    return windowFont(QStringLiteral("Courier New"), 14.25, QFont::TypeWriter, false);
-}
-
-QFont turnsFieldFont()
-{
-    return windowFont(QStringLiteral("Courier New"), 12, QFont::TypeWriter, false);
-}
-
-QFont labelFont()
-{
-    return windowFont(QStringLiteral("MS Sans Serif"), 9.75, QFont::SansSerif, true);
-}
 
 // Tab order of the fields: core 1's turns field first, then frequency,
 // capacitance, inductance, impedance and the turns fields of cores 2..50.
@@ -101,9 +78,14 @@ void Quillet::createControls()
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    auto makeLabel = [client](const QString &caption, const QRect &rect) {
+    // Three faces for 112 controls: each is looked up once.
+    const QFont topFont = courierNew(14.25);
+    const QFont turnsFont = courierNew(12);
+    const QFont captionFont = msSansSerif(9.75, true);
+
+    auto makeLabel = [client, &captionFont](const QString &caption, const QRect &rect) {
         auto *label = new QLabel(caption, client);
-        label->setFont(labelFont());
+        label->setFont(captionFont);
         label->setGeometry(rect);
         label->setFocusPolicy(Qt::NoFocus);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -123,12 +105,12 @@ void Quillet::createControls()
     // Fields are made in tab order so that the widget chain already matches it.
     for (int index : tabCycle()) {
         if (index < ResonanceSolver::FirstTurnsField) {
-            makeField(index, topFieldFont(), twipsRect(1680 + 2280 * index, 360, 1455, 390));
+            makeField(index, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
         } else {
             const int core = index - ResonanceSolver::FirstTurnsField;
             const int column = core % 5;
             const int row = core / 5;
-            makeField(index, turnsFieldFont(),
+            makeField(index, turnsFont,
                       twipsRect(240 + 2280 * column, 1320 + 960 * row, 2055, 390));
         }
     }

@@ -81,6 +81,24 @@ private:
     void nameFields();
     void showTurnsHints();
 
+    // What the turns hints were last worked out from: a focus change that
+    // changed none of it changes no hint.
+    struct HintInputs
+    {
+        double indHenry = 0;
+        double capFarad = 0;
+        std::array<double, CoreTable::MaxRecords + 1> coreTurns {};
+        bool operator==(const HintInputs &other) const
+        {
+            return indHenry == other.indHenry && capFarad == other.capFarad && coreTurns == other.coreTurns;
+        }
+    };
+    HintInputs hintInputs() const;
+    HintInputs m_hintInputs;
+    bool m_hintsShown = false;
+    // The first line of each turns hint, which only the core table decides.
+    std::array<QString, CoreTable::MaxRecords + 1> m_hintHeadings;
+
     QString m_coreTablePath;
     ResonanceSolver m_solver;
 

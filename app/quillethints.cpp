@@ -26,11 +26,34 @@ void Quillet::nameFields()
     }
 }
 
+Quillet::HintInputs Quillet::hintInputs() const
+{
+    HintInputs inputs;
+    inputs.indHenry = m_solver.indHenry();
+    inputs.capFarad = m_solver.capFarad();
+    for (int record = 1; record <= CoreTable::MaxRecords; ++record)
+        inputs.coreTurns[std::size_t(record)] = m_solver.coreTurns(record);
+    return inputs;
+}
+
 void Quillet::showTurnsHints()
 {
+    // Every focus change ends here; most change no number, and working out
+    // fifty tooltips would cost more than the rest of the focus change.
+    const HintInputs inputs = hintInputs();
+    if (m_hintsShown && inputs == m_hintInputs)
+        return;
+    m_hintInputs = inputs;
+    const bool first = !m_hintsShown;
+    m_hintsShown = true;
     for (int record = 1; record <= CoreTable::MaxRecords; ++record) {
         FieldEdit *field = m_txt[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)];
-        const QString hint = turnsHintText(turnsHint(m_solver, record));
+        const TurnsHint figures = turnsHint(m_solver, record);
+        // The table is read once per window: so are the first lines.
+        QString &heading = m_hintHeadings[std::size_t(record)];
+        if (first)
+            heading = turnsHintHeading(figures);
+        const QString hint = turnsHintText(figures, heading);
         if (field->toolTip() != hint)
             field->setToolTip(hint);
     }

@@ -1,6 +1,7 @@
 #include "frmatten.h"
 
 #include "attenframe.h"
+#include "classicfonts.h"
 #include "fieldedit.h"
 #include "fieldvalue.h"
 #include "module1.h"
@@ -23,27 +24,6 @@ constexpr int ClientWidth = 10905;
 constexpr int ClientHeight = 3570;
 constexpr int FieldWidth = 1215;
 constexpr int FieldHeight = 390;
-
-// Where the classic faces are missing, faces of the same widths come next.
-QFont msSansSerif(double points, bool bold)
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans") });
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont courierNew(double points)
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") });
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(points);
-    return font;
-}
 
 struct FramePlace
 {

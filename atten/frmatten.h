@@ -57,6 +57,10 @@ private:
     QLabel *m_picture1 = nullptr;
     ActivationWatch *m_activation = new ActivationWatch(this);
     bool m_unloading = false;
+    // The numbers the resistor hints were last worked out from: a focus
+    // change that changed none of them changes no hint.
+    std::array<double, 5> m_hintNumbers {};
+    bool m_hintsShown = false;
 };
 
 // The Tools > Attenuators command: shows the one attenuator window, building

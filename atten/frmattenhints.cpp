@@ -36,6 +36,13 @@ void frmAtten::nameFields()
 
 void frmAtten::showResistorHints()
 {
+    // Every focus change ends here, and most change no number.
+    const std::array<double, 5> numbers = { m_solver.impedOhm(), m_solver.r1Ohm(), m_solver.r2Ohm(),
+                                            m_solver.r3Ohm(), m_solver.r4Ohm() };
+    if (m_hintsShown && numbers == m_hintNumbers)
+        return;
+    m_hintNumbers = numbers;
+    m_hintsShown = true;
     for (int i = 2; i < AttenSolver::FieldCount; ++i) {
         const QString hint = resistorHintText(resistorHint(m_solver, i));
         if (txt(i)->toolTip() == hint)

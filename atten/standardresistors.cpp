@@ -1,6 +1,7 @@
 #include "standardresistors.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 
 namespace corvane {
@@ -23,6 +24,18 @@ double scaled(int steps, int exponent)
 {
     return exponent >= 0 ? steps * std::pow(10.0, exponent) : steps / std::pow(10.0, -exponent);
 }
+
+// scaled() for one exponent and many steps, with the power worked out once.
+class Decade
+{
+public:
+    explicit Decade(int exponent) : m_multiply(exponent >= 0), m_power(std::pow(10.0, std::abs(exponent))) {}
+    double operator()(int steps) const { return m_multiply ? steps * m_power : steps / m_power; }
+
+private:
+    bool m_multiply;
+    double m_power;
+};
 
 } // namespace
 
@@ -62,8 +75,9 @@ double StandardResistors::nearest(double ohms, Series series)
             bestDistance = distance;
         }
     };
+    const Decade decade(exponent);
     for (const int *step = begin; step != end; ++step)
-        consider(scaled(*step, exponent));
+        consider(decade(*step));
     consider(scaled(first, exponent + 1));
     return best;
 }

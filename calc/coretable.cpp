@@ -6,7 +6,7 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
+#include <memory>
 
 namespace corvane {
 
@@ -71,10 +71,15 @@ public:
 
     bool read(const QString &text, double &value) const
     {
+        // The "." reading goes first because it is cheap, where the system
+        // locale asks the system for its separators on every number. The
+        // order changes no result: a text that reads with "." as the point
+        // either reads the same in the user's locale or not at all there
+        // (where "." groups digits, grouping is refused).
         bool ok = false;
-        double v = m_user.toDouble(text, &ok);
+        double v = m_point.toDouble(text, &ok);
         if (!ok)
-            v = m_point.toDouble(text, &ok);
+            v = m_user.toDouble(text, &ok);
         if (!ok || !std::isfinite(v))
             return false;
         value = v;
@@ -185,12 +190,13 @@ CoreTable CoreTable::read(QIODevice &device)
         lineStarted = false;
     };
 
-    std::vector<char> buffer(static_cast<std::size_t>(ChunkBytes));
+    // Not zero-filled: only what read() delivered is looked at.
+    const std::unique_ptr<char[]> buffer(new char[std::size_t(ChunkBytes)]);
     while (table.coreCount < MaxRecords) {
-        const qint64 got = device.read(buffer.data(), ChunkBytes);
+        const qint64 got = device.read(buffer.get(), ChunkBytes);
         if (got <= 0)
             break;
-        const char *p = buffer.data();
+        const char *p = buffer.get();
         const char *const end = p + got;
         while (p < end && table.coreCount < MaxRecords) {
             if (*p == '\n' && afterCR) {

@@ -108,12 +108,24 @@ TurnsHint turnsHint(const ResonanceSolver &solver, int record)
 
 QString turnsHintText(const TurnsHint &hint)
 {
+    return turnsHintText(hint, turnsHintHeading(hint));
+}
+
+QString turnsHintHeading(const TurnsHint &hint)
+{
     if (!hint.hasCore)
         return QStringLiteral("No core is loaded in slot %1").arg(hint.record);
+    return QStringLiteral("%1: AL %2 nH/turn² (%3 µH per 100 turns), wire %4 in per turn")
+            .arg(hint.coreName, plain(hint.alNh), plain(hint.uhPer100Turns), plain(hint.wirePerTurn));
+}
+
+QString turnsHintText(const TurnsHint &hint, const QString &heading)
+{
+    if (!hint.hasCore)
+        return heading;
 
     QStringList lines;
-    lines << QStringLiteral("%1: AL %2 nH/turn² (%3 µH per 100 turns), wire %4 in per turn")
-                     .arg(hint.coreName, plain(hint.alNh), plain(hint.uhPer100Turns), plain(hint.wirePerTurn));
+    lines << heading;
     if (!(hint.alNh > 0))
         lines << QStringLiteral("No winding can be worked out with this AL");
     if (hint.hasWinding) {

@@ -45,6 +45,13 @@ TurnsHint turnsHint(const ResonanceSolver &solver, int record);
 // that says so.
 QString turnsHintText(const TurnsHint &hint);
 
+// The first line of the tooltip, which depends on the core table alone: the
+// core's figures, or the line that says the slot has no core.
+QString turnsHintHeading(const TurnsHint &hint);
+// The tooltip text with its first line made beforehand by turnsHintHeading,
+// so that a window makes the fifty headings once rather than on every change.
+QString turnsHintText(const TurnsHint &hint, const QString &heading);
+
 // The one-line summary of the winding for the command line, or an empty text
 // when there is no winding: "10 turns give 4.900 uH (-2.48 %), resonant at ..."
 QString wholeTurnsSummary(const TurnsHint &hint);

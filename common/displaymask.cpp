@@ -1,7 +1,7 @@
 #include "displaymask.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -42,9 +42,12 @@ MaskShape shapeOf(const QString &mask)
 // the decimal point in them (digits[0 .. pointPos) is the integer part).
 void decimalDigits(double value, std::string &digits, int &pointPos)
 {
+    // The same text as printf's "%.14e", at a fraction of its cost: the
+    // turns column writes three numbers for each of fifty cores.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string text(buffer);
+    char *end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const std::string text(buffer, std::size_t(end - buffer));
     const std::size_t e = text.find('e');
     digits = text.substr(0, 1) + text.substr(2, e - 2);
     pointPos = std::atoi(text.c_str() + e + 1) + 1;

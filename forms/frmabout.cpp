@@ -2,6 +2,7 @@
 
 #include "launcher.h"
 #include "linklabel.h"
+#include "classicfonts.h"
 #include "twips.h"
 
 #include <QFontMetrics>
@@ -13,19 +14,6 @@ namespace corvane {
 
 
 namespace {
-
-QFont sansSerif(qreal pointSize, bool bold)
-{
-    QFont font;
-    // Where the classic face is missing, a face of like width keeps the texts
-    // inside their labels.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 // Places a label in twips; a text wider than its label gets a smaller size
 // rather than being cut off.
@@ -51,7 +39,7 @@ frmAbout::frmAbout(QWidget *owner)
                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("About..."));
-    setFont(sansSerif(8.25, false));
+    setFont(msSansSerif(8.25, false));
     setGeometry(twipsToPixels(2940), twipsToPixels(2115), twipsToPixels(3750), twipsToPixels(3870));
     setFixedSize(twipsToPixels(3750), twipsToPixels(3870));
     setModal(false);
@@ -65,19 +53,19 @@ frmAbout::frmAbout(QWidget *owner)
     // Positions in twips; labels without a font of their own use the window's.
     const QString notice = QStringLiteral("\u00a9 2026 The Corvane developers");
     Label1 = placeLabel(new QLabel(QStringLiteral("Corvane"), this), "Label1",
-                        240, 120, 3135, 375, sansSerif(18, true));
+                        240, 120, 3135, 375, msSansSerif(18, true));
     Label2 = placeLabel(new QLabel(QStringLiteral("Verson 2.0.0"), this), "Label2",
-                        960, 600, 1695, 255, sansSerif(12, true));
+                        960, 600, 1695, 255, msSansSerif(12, true));
     Label3 = placeLabel(new QLabel(notice, this), "Label3",
-                        120, 1080, 3615, 255, sansSerif(12, false));
+                        120, 1080, 3615, 255, msSansSerif(12, false));
     Label4 = placeLabel(new QLabel(QStringLiteral("Web Page"), this), "Label4",
                         1440, 1680, 855, 255, font());
     Label5 = placeLabel(new LinkLabel(webAddress(), this), "Label5",
-                        480, 1920, 2895, 375, sansSerif(12, true));
+                        480, 1920, 2895, 375, msSansSerif(12, true));
     Label6 = placeLabel(new QLabel(QStringLiteral("Email"), this), "Label6",
                         1560, 2400, 495, 255, font());
     Label7 = placeLabel(new LinkLabel(mailAddress(), this), "Label7",
-                        240, 2640, 3375, 375, sansSerif(12, true));
+                        240, 2640, 3375, 375, msSansSerif(12, true));
 
     // Links in pure blue.
     for (LinkLabel *link : {Label5, Label7}) {

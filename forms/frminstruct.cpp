@@ -1,5 +1,6 @@
 #include "frminstruct.h"
 
+#include "classicfonts.h"
 #include "twips.h"
 
 #include <QFont>
@@ -20,9 +21,7 @@ frmInstruct::frmInstruct(QWidget *owner)
     txtI->setGeometry(0, 0, twipsToPixels(7935), twipsToPixels(7575));
     txtI->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtI->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font(QStringLiteral("Courier New"), 12);
-    font.setStyleHint(QFont::TypeWriter);
-    txtI->setFont(font);
+    txtI->setFont(courierNew(12));
     txtI->setFocus();
 
     Form_Load();

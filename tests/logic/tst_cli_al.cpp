@@ -1,32 +1,10 @@
 // corvane al: the AL of a core from a measured winding, AL = L[nH] / N^2.
-#include "commandline.h"
+#include "clirun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = corvane::cli::run(QStringList { QStringLiteral("corvane") } + arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
-
-} // namespace
 
 class TestCliAl : public QObject
 {
@@ -59,7 +37,7 @@ void TestCliAl::alOfAWinding()
     QFETCH(QStringList, arguments);
     QFETCH(QString, al);
     QFETCH(QString, per100);
-    const Run run = runCli(QStringList { QStringLiteral("al") } + arguments);
+    const CliRun run = runCli(QStringList { QStringLiteral("al") } + arguments);
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QCOMPARE(run.out, QStringLiteral("AL: %1 nH/turn^2 (%2 uH per 100 turns)\nCore table AL: %1\n").arg(al, per100));
     QVERIFY(run.err.isEmpty());
@@ -67,7 +45,7 @@ void TestCliAl::alOfAWinding()
 
 void TestCliAl::json()
 {
-    const Run run = runCli({ QStringLiteral("al"), QStringLiteral("--json"), QStringLiteral("N=7"),
+    const CliRun run = runCli({ QStringLiteral("al"), QStringLiteral("--json"), QStringLiteral("N=7"),
                              QStringLiteral("L=1") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QJsonParseError error {};
@@ -104,7 +82,7 @@ void TestCliAl::badInput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const Run run = runCli(QStringList { QStringLiteral("al") } + arguments);
+    const CliRun run = runCli(QStringList { QStringLiteral("al") } + arguments);
     QCOMPARE(run.code, int(corvane::cli::Usage));
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.startsWith(QStringLiteral("corvane al: ")));
@@ -113,11 +91,11 @@ void TestCliAl::badInput()
 
 void TestCliAl::helpAndListing()
 {
-    const Run help = runCli({ QStringLiteral("al"), QStringLiteral("--help") });
+    const CliRun help = runCli({ QStringLiteral("al"), QStringLiteral("--help") });
     QCOMPARE(help.code, int(corvane::cli::Ok));
     QVERIFY(help.out.contains(QStringLiteral("N=TURNS L=MICROHENRIES")));
     QVERIFY(corvane::cli::isCommandLine({ QStringLiteral("corvane"), QStringLiteral("al") }));
-    const Run usage = runCli({ QStringLiteral("--help") });
+    const CliRun usage = runCli({ QStringLiteral("--help") });
     QVERIFY(usage.out.contains(QStringLiteral("\n  al ")));
 }
 

@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "clirun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,28 +7,6 @@
 #include <QtTest>
 
 #include <cmath>
-
-namespace {
-
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run attenuator(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = corvane::cli::attenuatorCommand(QStringList { QStringLiteral("attenuator") } + arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
-
-} // namespace
 
 class TestCliAttenuator : public QObject
 {
@@ -48,7 +26,7 @@ private slots:
 
 void TestCliAttenuator::startsAsTheWindowDoes()
 {
-    const Run run = attenuator({});
+    const CliRun run = attenuator({});
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY(run.out.startsWith(QStringLiteral("Impedance: 50.0\nAttenuation dB:\n")));
     QVERIFY(run.err.isEmpty());
@@ -56,7 +34,7 @@ void TestCliAttenuator::startsAsTheWindowDoes()
 
 void TestCliAttenuator::attenuationFillsTheResistors()
 {
-    const Run run = attenuator({ QStringLiteral("db=10") });
+    const CliRun run = attenuator({ QStringLiteral("db=10") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QCOMPARE(run.out, QStringLiteral("Impedance: 50.0\n"
                                      "Attenuation dB: 10.0\n"
@@ -89,19 +67,19 @@ void TestCliAttenuator::fieldNamesAndNumbers()
 {
     QFETCH(QString, entry);
     QFETCH(QString, line);
-    const Run run = attenuator({ entry });
+    const CliRun run = attenuator({ entry });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY2(run.out.split(QLatin1Char('\n')).contains(line), qPrintable(run.out));
 }
 
 void TestCliAttenuator::entriesRunInOrder()
 {
-    const Run run = attenuator({ QStringLiteral("z=600"), QStringLiteral("db=1") });
+    const CliRun run = attenuator({ QStringLiteral("z=600"), QStringLiteral("db=1") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY(run.out.contains(QStringLiteral("Pi R1 (left): 10434.6\n")));
     QVERIFY(run.out.contains(QStringLiteral("T R4: 5200.0\n")));
     // An emptied field keeps its number: the later impedance still uses 10 dB.
-    const Run again = attenuator({ QStringLiteral("db=10"), QStringLiteral("db="), QStringLiteral("z=75") });
+    const CliRun again = attenuator({ QStringLiteral("db=10"), QStringLiteral("db="), QStringLiteral("z=75") });
     QCOMPARE(again.code, int(corvane::cli::Ok));
     QVERIFY(again.out.contains(QStringLiteral("Attenuation dB:\n")));
     QVERIFY(again.out.contains(QStringLiteral("Pi R1 (left): 144.4\n")));
@@ -126,7 +104,7 @@ void TestCliAttenuator::usageErrors()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const Run run = attenuator(arguments);
+    const CliRun run = attenuator(arguments);
     QCOMPARE(run.code, int(corvane::cli::Usage));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
@@ -134,7 +112,7 @@ void TestCliAttenuator::usageErrors()
 
 void TestCliAttenuator::refusedEntry()
 {
-    const Run run = attenuator({ QStringLiteral("r1=40"), QStringLiteral("db=10") });
+    const CliRun run = attenuator({ QStringLiteral("r1=40"), QStringLiteral("db=10") });
     QCOMPARE(run.code, int(corvane::cli::Refused));
     QVERIFY2(run.err.contains(QStringLiteral("R1 must be larger than the impedance")), qPrintable(run.err));
     QVERIFY(run.err.contains(QStringLiteral("r1=40")));
@@ -144,7 +122,7 @@ void TestCliAttenuator::refusedEntry()
 
 void TestCliAttenuator::json()
 {
-    const Run run = attenuator({ QStringLiteral("--json"), QStringLiteral("db=10") });
+    const CliRun run = attenuator({ QStringLiteral("--json"), QStringLiteral("db=10") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
@@ -162,7 +140,7 @@ void TestCliAttenuator::json()
     QVERIFY(near(o.value(QStringLiteral("r4Ohm")).toDouble(), 35.13641844631533));
     QVERIFY(!o.contains(QStringLiteral("refusal")));
 
-    const Run refused = attenuator({ QStringLiteral("--json"), QStringLiteral("r3=60") });
+    const CliRun refused = attenuator({ QStringLiteral("--json"), QStringLiteral("r3=60") });
     QCOMPARE(refused.code, int(corvane::cli::Refused));
     const QJsonObject r = QJsonDocument::fromJson(refused.out.toUtf8()).object();
     QVERIFY(r.value(QStringLiteral("refusal")).toString().contains(QStringLiteral("R3 must be smaller")));
@@ -171,7 +149,7 @@ void TestCliAttenuator::json()
 
 void TestCliAttenuator::help()
 {
-    const Run run = attenuator({ QStringLiteral("--help") });
+    const CliRun run = attenuator({ QStringLiteral("--help") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY(run.out.contains(QStringLiteral("FIELD=TEXT")));
 }

@@ -1,7 +1,7 @@
 // corvane attenuator --power: the power in each resistor of both pads.
 // Expected watts come from a nodal analysis by hand (python3) of source Z,
 // pad and load Z, scaled to the power entering the pad.
-#include "commandline.h"
+#include "clirun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,23 +12,6 @@
 
 namespace {
 
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run attenuator(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = corvane::cli::attenuatorCommand(QStringList { QStringLiteral("attenuator") } + arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 bool near(double actual, double expected)
 {
@@ -54,7 +37,7 @@ private slots:
 
 void TestCliPower::tenDbOneWatt()
 {
-    const Run run = attenuator({ QStringLiteral("db=10"), QStringLiteral("--power"), QStringLiteral("1") });
+    const CliRun run = attenuator({ QStringLiteral("db=10"), QStringLiteral("--power"), QStringLiteral("1") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY(run.err.isEmpty());
     // Twice 0.519 W needs 2 W, twice 0.329 W 1 W, twice 0.052 W 1/8 W.
@@ -73,7 +56,7 @@ void TestCliPower::tenDbOneWatt()
 
 void TestCliPower::threeDbTenWatts()
 {
-    const Run run = attenuator({ QStringLiteral("--power=40dBm"), QStringLiteral("db=3") });
+    const CliRun run = attenuator({ QStringLiteral("--power=40dBm"), QStringLiteral("db=3") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     const QStringList lines = run.out.split(QLatin1Char('\n'));
     QVERIFY(lines.contains(QStringLiteral("Power in: 10.0 W (40.0 dBm), pads terminated in 50.0 ohms")));
@@ -101,7 +84,7 @@ void TestCliPower::powerWritten()
 {
     QFETCH(QString, power);
     QFETCH(QString, line);
-    const Run run = attenuator({ QStringLiteral("--power"), power, QStringLiteral("db=10") });
+    const CliRun run = attenuator({ QStringLiteral("--power"), power, QStringLiteral("db=10") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QVERIFY2(run.out.contains(QStringLiteral("\n") + line + QStringLiteral(", pads terminated")), qPrintable(run.out));
 }
@@ -123,7 +106,7 @@ void TestCliPower::badPower_data()
 void TestCliPower::badPower()
 {
     QFETCH(QStringList, arguments);
-    const Run run = attenuator(arguments);
+    const CliRun run = attenuator(arguments);
     QCOMPARE(run.code, int(corvane::cli::Usage));
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.startsWith(QStringLiteral("corvane attenuator: ")));
@@ -131,7 +114,7 @@ void TestCliPower::badPower()
 
 void TestCliPower::noPadYet()
 {
-    const Run run = attenuator({ QStringLiteral("--power"), QStringLiteral("1") });
+    const CliRun run = attenuator({ QStringLiteral("--power"), QStringLiteral("1") });
     QCOMPARE(run.code, int(corvane::cli::Failure));
     QVERIFY(run.out.startsWith(QStringLiteral("Impedance: 50.0\n")));
     QVERIFY(!run.out.contains(QStringLiteral("Power")));
@@ -140,7 +123,7 @@ void TestCliPower::noPadYet()
 
 void TestCliPower::json()
 {
-    const Run run = attenuator({ QStringLiteral("--json"), QStringLiteral("--power"), QStringLiteral("10"),
+    const CliRun run = attenuator({ QStringLiteral("--json"), QStringLiteral("--power"), QStringLiteral("10"),
                                  QStringLiteral("db=3") });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     const QJsonObject power = QJsonDocument::fromJson(run.out.toUtf8()).object().value(QStringLiteral("power")).toObject();
@@ -167,19 +150,19 @@ void TestCliPower::json()
     QCOMPARE(rating(t, "r3Output"), 2.0);
 
     // Over 100 W of rating there is none to name.
-    const Run hot = attenuator({ QStringLiteral("--json"), QStringLiteral("--power=1000"), QStringLiteral("db=3") });
+    const CliRun hot = attenuator({ QStringLiteral("--json"), QStringLiteral("--power=1000"), QStringLiteral("db=3") });
     const QJsonObject hotPi = QJsonDocument::fromJson(hot.out.toUtf8()).object()
             .value(QStringLiteral("power")).toObject().value(QStringLiteral("pi")).toObject();
     QVERIFY(hotPi.value(QStringLiteral("r2")).toObject().value(QStringLiteral("ratingW")).isNull());
 
-    const Run without = attenuator({ QStringLiteral("--json"), QStringLiteral("db=3") });
+    const CliRun without = attenuator({ QStringLiteral("--json"), QStringLiteral("db=3") });
     QVERIFY(!QJsonDocument::fromJson(without.out.toUtf8()).object().contains(QStringLiteral("power")));
 }
 
 void TestCliPower::fieldsStayAsTheyWere()
 {
-    const Run plain = attenuator({ QStringLiteral("db=10") });
-    const Run withPower = attenuator({ QStringLiteral("db=10"), QStringLiteral("--power"), QStringLiteral("1") });
+    const CliRun plain = attenuator({ QStringLiteral("db=10") });
+    const CliRun withPower = attenuator({ QStringLiteral("db=10"), QStringLiteral("--power"), QStringLiteral("1") });
     QVERIFY(withPower.out.startsWith(plain.out));
 }
 

@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "clirun.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -12,23 +12,6 @@
 
 namespace {
 
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = corvane::cli::run(QStringList { QStringLiteral("corvane") } + arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 bool near(double actual, double expected)
 {
@@ -98,7 +81,7 @@ void TestCliResonance::exitCodes()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, code);
-    const Run run = runCli(arguments + QStringList { QStringLiteral("--core-table"), m_table });
+    const CliRun run = runCli(arguments + QStringList { QStringLiteral("--core-table"), m_table });
     QCOMPARE(run.code, code);
     if (code == corvane::cli::Usage) {
         QVERIFY(run.out.isEmpty());
@@ -142,7 +125,7 @@ void TestCliResonance::textOutput()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, expected);
-    const Run run = runCli(QStringList { QStringLiteral("resonance"), QStringLiteral("--core-table"), m_table }
+    const CliRun run = runCli(QStringList { QStringLiteral("resonance"), QStringLiteral("--core-table"), m_table }
                            + entries);
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QCOMPARE(run.out, expected);
@@ -150,7 +133,7 @@ void TestCliResonance::textOutput()
 
 void TestCliResonance::jsonOutput()
 {
-    const Run run = runCli({ QStringLiteral("resonance"), QStringLiteral("f=7.1"), QStringLiteral("c=100"),
+    const CliRun run = runCli({ QStringLiteral("resonance"), QStringLiteral("f=7.1"), QStringLiteral("c=100"),
                              QStringLiteral("--json"), QStringLiteral("--core-table"), m_table });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     QJsonParseError error {};
@@ -186,7 +169,7 @@ void TestCliResonance::jsonOutput()
     QVERIFY(std::fabs(core.value(QStringLiteral("wholeTurnsFreqHz")).toDouble() - 7189887) < 1);
 
     // No winding yet: the keys are there, and null.
-    const Run none = runCli({ QStringLiteral("resonance"), QStringLiteral("f=7.1"), QStringLiteral("--json"),
+    const CliRun none = runCli({ QStringLiteral("resonance"), QStringLiteral("f=7.1"), QStringLiteral("--json"),
                               QStringLiteral("--core-table"), m_table });
     const QJsonObject bare = QJsonDocument::fromJson(none.out.toUtf8()).object()
             .value(QStringLiteral("cores")).toArray().at(0).toObject();
@@ -194,7 +177,7 @@ void TestCliResonance::jsonOutput()
         QVERIFY2(bare.contains(QLatin1String(key)) && bare.value(QLatin1String(key)).isNull(), key);
 
     // Inductance without capacitance: no frequency.
-    const Run noCap = runCli({ QStringLiteral("resonance"), QStringLiteral("l=4.9"), QStringLiteral("--json"),
+    const CliRun noCap = runCli({ QStringLiteral("resonance"), QStringLiteral("l=4.9"), QStringLiteral("--json"),
                                QStringLiteral("--core-table"), m_table });
     const QJsonObject inductanceOnly = QJsonDocument::fromJson(noCap.out.toUtf8()).object()
             .value(QStringLiteral("cores")).toArray().at(0).toObject();
@@ -208,7 +191,7 @@ void TestCliResonance::coresListing()
                                     "Cores\r\n@t50-2 4.9 0.6\r\n@bad 4.9\r\n@\r\n@ft37-43 350 0.47 extra\r\n"
                                     "@x4 1E3 0.5\r\n");
     QVERIFY(!path.isEmpty());
-    const Run run = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"), path });
+    const CliRun run = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"), path });
     QCOMPARE(run.code, int(corvane::cli::Ok));
     const QStringList lines = run.out.split(QLatin1Char('\n'));
     QVERIFY(lines.contains(QStringLiteral(" 1  T50-2  AL 4.9  wire per turn 0.6")));
@@ -217,11 +200,11 @@ void TestCliResonance::coresListing()
     QVERIFY(lines.contains(QStringLiteral("  line 4: nothing after \"@\"")));
     QVERIFY(lines.contains(QStringLiteral("  line 5: a fourth field")));
 
-    const Run missing = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"),
+    const CliRun missing = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"),
                                  m_dir.filePath(QStringLiteral("missing.ini")) });
     QCOMPARE(missing.code, int(corvane::cli::Failure));
     QVERIFY(missing.err.contains(QStringLiteral("missing.ini")));
-    const Run directory = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"), m_dir.path() });
+    const CliRun directory = runCli({ QStringLiteral("cores"), QStringLiteral("--core-table"), m_dir.path() });
     QCOMPARE(directory.code, int(corvane::cli::Failure));
 }
 
