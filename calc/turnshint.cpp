@@ -34,14 +34,7 @@ QString fixed(double value, int significant, int least = 0)
 // A table figure as short as it goes: 4.9, 1075, 0.627.
 QString plain(double value)
 {
-    QString text = QString::number(value, 'f', decimalsFor(value, 6));
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
+    return shortDecimal(value, decimalsFor(value, 6));
 }
 
 QString percent(double value)

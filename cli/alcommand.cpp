@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "displaymask.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -44,14 +46,7 @@ bool readPositive(const QString &text, double &value)
 QString tableNumber(double value)
 {
     const int magnitude = int(std::floor(std::log10(value)));
-    QString text = QString::number(value, 'f', qBound(0, 3 - magnitude, 12));
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
+    return shortDecimal(value, qBound(0, 3 - magnitude, 12));
 }
 
 } // namespace
