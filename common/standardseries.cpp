@@ -100,6 +100,21 @@ double joined(double a, double b, bool parallel)
     return parallel ? a * b / (a + b) : a + b;
 }
 
+// Whether 'pair' beats 'best': closer to the value asked for, or as close
+// (errors that differ in the last bits only are a tie) with its two parts
+// nearer each other.
+bool closer(const StandardSeries::Pair &pair, const StandardSeries::Pair &best)
+{
+    if (!pair.valid || !best.valid)
+        return pair.valid;
+    const double distance = std::fabs(pair.errorPercent);
+    const double bestDistance = std::fabs(best.errorPercent);
+    const double tolerance = 1e-9;
+    if (distance < bestDistance - tolerance)
+        return true;
+    return distance <= bestDistance + tolerance && pair.larger / pair.smaller < best.larger / best.smaller;
+}
+
 // The best pair of one joining: for each candidate of the larger part (series)
 // or of the smaller part (parallel), the other part that is nearest on either
 // side of what it has to be.
@@ -118,12 +133,7 @@ StandardSeries::Pair bestOf(double value, StandardSeries::Series series, bool pa
             return;
         pair.value = joined(a, b, parallel);
         pair.errorPercent = StandardSeries::errorPercent(pair.value, value);
-        const double distance = std::fabs(pair.errorPercent);
-        const double bestDistance = std::fabs(best.errorPercent);
-        // Errors that differ in the last bits only are a tie.
-        const double tolerance = 1e-9;
-        if (!best.valid || distance < bestDistance - tolerance
-            || (distance <= bestDistance + tolerance && pair.larger / pair.smaller < best.larger / best.smaller))
+        if (closer(pair, best))
             best = pair;
     };
     // A sum near 'value' has its larger part between a third of it and all
@@ -209,9 +219,7 @@ StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joini
         return Pair();
     const Pair sum = joining == InParallel ? Pair() : bestOf(value, series, false, smallest);
     const Pair parallel = joining == InSeries ? Pair() : bestOf(value, series, true, smallest);
-    if (!parallel.valid || (sum.valid && std::fabs(sum.errorPercent) <= std::fabs(parallel.errorPercent)))
-        return sum;
-    return parallel;
+    return closer(parallel, sum) ? parallel : sum;
 }
 
 QString StandardSeries::plainText(double value, Series series)

@@ -14,7 +14,7 @@ public:
     // How a pair of parts is joined. InSeries adds the two values (resistors
     // in series, capacitors in parallel); InParallel takes product over sum
     // (resistors in parallel, capacitors in series); EitherWay is whichever
-    // of the two comes closer, InSeries on a tie.
+    // of the two comes closer.
     enum Joining { InSeries, InParallel, EitherWay };
 
     // The series value nearest to 'value' by ratio (96.25 lies between 91 and
@@ -38,8 +38,8 @@ public:
     };
     // The two parts whose sum (or parallel value) comes closest to 'value',
     // the smaller one at least 'smallest'. Among equally close pairs the one
-    // with the parts nearest each other wins. Not valid when no two parts of
-    // at least 'smallest' can be joined to anything near 'value'.
+    // with the parts nearest each other wins, then the one in series. Not
+    // valid when 'value' is too small for parts of at least 'smallest'.
     static Pair bestPair(double value, Series series, Joining joining, double smallest = 1);
 
     static int digits(Series series); // significant digits: 2 up to E24, 3 above
