@@ -96,7 +96,6 @@ ResistorHint resistorHint(const AttenSolver &solver, int field)
     hint.valid = hint.e24 > 0 && hint.e96 > 0;
     if (!hint.valid)
         return hint;
-    hint.pair = bestPair(hint.ohms);
 
     const double z = solver.impedOhm();
     if (outer > 0 && middle > 0 && z > 0 && std::isfinite(z)) {
@@ -109,6 +108,9 @@ ResistorHint resistorHint(const AttenSolver &solver, int field)
         hint.hasPairPad = hint.outerPair.valid && hint.middlePair.valid;
         if (hint.hasPairPad)
             hint.pairPadFigures = PadCheck::figures(hint.kind, hint.outerPair.value, hint.middlePair.value, z);
+        hint.pair = isMiddle ? hint.middlePair : hint.outerPair;
+    } else {
+        hint.pair = bestPair(hint.ohms);
     }
     return hint;
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <vector>
 
 namespace corvane {
 
@@ -69,30 +68,45 @@ int decadeOf(double value, StandardSeries::Series series)
     return exponent;
 }
 
-// The series values of the decade around 'value' and the first of the next.
-std::vector<double> decadeAround(double value, StandardSeries::Series series)
+// scaled() for one exponent and many steps, with the power worked out once.
+class Decade
+{
+public:
+    explicit Decade(int exponent) : m_multiply(exponent >= 0), m_power(std::pow(10.0, std::abs(exponent))) {}
+    double operator()(int steps) const { return m_multiply ? steps * m_power : steps / m_power; }
+
+private:
+    bool m_multiply;
+    double m_power;
+};
+
+// Calls 'visit' with each series value of the decade around 'value' and the
+// first value of the next decade, ascending; stops when 'visit' returns false.
+template<typename Visit>
+void visitDecadeAround(double value, StandardSeries::Series series, Visit visit)
 {
     const Steps s = steps(series);
     const int exponent = decadeOf(value, series);
-    std::vector<double> values;
+    const Decade decade(exponent);
     for (const int *step = s.begin; step != s.end; ++step)
-        values.push_back(scaled(*step, exponent));
-    values.push_back(scaled(*s.begin, exponent + 1));
-    return values;
+        if (!visit(decade(*step)))
+            return;
+    visit(scaled(*s.begin, exponent + 1));
 }
 
-// Every series value from 'low' to 'high', ascending.
-std::vector<double> valuesBetween(double low, double high, StandardSeries::Series series)
+// Calls 'visit' with every series value from 'low' to 'high', ascending.
+template<typename Visit>
+void visitBetween(double low, double high, StandardSeries::Series series, Visit visit)
 {
     const Steps s = steps(series);
-    std::vector<double> values;
-    for (int exponent = decadeOf(low, series); scaled(*s.begin, exponent) <= high; ++exponent)
+    for (int exponent = decadeOf(low, series); scaled(*s.begin, exponent) <= high; ++exponent) {
+        const Decade decade(exponent);
         for (const int *step = s.begin; step != s.end; ++step) {
-            const double v = scaled(*step, exponent);
+            const double v = decade(*step);
             if (v >= low && v <= high)
-                values.push_back(v);
+                visit(v);
         }
-    return values;
+    }
 }
 
 double joined(double a, double b, bool parallel)
@@ -129,27 +143,42 @@ StandardSeries::Pair bestOf(double value, StandardSeries::Series series, bool pa
         pair.parallel = parallel;
         pair.smaller = std::min(a, b);
         pair.larger = std::max(a, b);
-        if (pair.smaller < smallest * (1 - 1e-12))
+        if (pair.smaller < smallest * (1 - 1e-12)
+            || (parallel && pair.larger > pair.smaller * StandardSeries::MaxParallelRatio * (1 + 1e-12)))
             return;
         pair.value = joined(a, b, parallel);
         pair.errorPercent = StandardSeries::errorPercent(pair.value, value);
         if (closer(pair, best))
             best = pair;
     };
-    // A sum near 'value' has its larger part between a third of it and all
-    // of it; a parallel value near it has its smaller part between it and
-    // three times it. Farther out no pair comes within a third.
-    const double low = parallel ? value : value / 3;
-    const double high = parallel ? value * 3 : value;
-    for (const double part : valuesBetween(low, high, series)) {
-        const double other = parallel ? 1 / (1 / value - 1 / part) : value - part;
-        if (!usable(other)) {
-            consider(part, StandardSeries::above(smallest, series));
-            continue;
+    // The other part of a parallel pair is at most MaxParallelRatio times
+    // the first: beyond that it hardly changes anything, and the search
+    // would run up to parts of any size.
+    const double smallestPart = StandardSeries::above(smallest, series);
+    auto allowed = [&](double part, double other) {
+        if (other < smallest)
+            return smallestPart;
+        if (parallel && other > part * StandardSeries::MaxParallelRatio)
+            return StandardSeries::below(part * StandardSeries::MaxParallelRatio, series);
+        return other;
+    };
+    // A sum near 'value' has its larger part between a third of it and half
+    // as much again; a parallel value near it has its smaller part between
+    // two thirds of it and three times it. Farther out no pair comes within
+    // a third. A part on the far side of 'value' goes with the smallest
+    // (series) or the largest (parallel) other part there is.
+    const double low = parallel ? value / 1.5 : value / 3;
+    const double high = parallel ? value * 3 : value * 1.5;
+    visitBetween(low, high, series, [&](double part) {
+        const bool farSide = parallel ? part <= value : part >= value;
+        if (farSide) {
+            consider(part, allowed(part, parallel ? HUGE_VAL : 0));
+            return;
         }
+        const double other = parallel ? 1 / (1 / value - 1 / part) : value - part;
         for (double candidate : { StandardSeries::below(other, series), StandardSeries::above(other, series) })
-            consider(part, candidate < smallest ? StandardSeries::above(smallest, series) : candidate);
-    }
+            consider(part, allowed(part, candidate));
+    });
     return best;
 }
 
@@ -182,13 +211,14 @@ double StandardSeries::nearest(double value, Series series)
         return 0;
     double best = 0;
     double bestDistance = 0;
-    for (const double candidate : decadeAround(value, series)) {
+    visitDecadeAround(value, series, [&](double candidate) {
         const double distance = std::fabs(std::log(value / candidate));
         if (best == 0 || distance < bestDistance || (distance == bestDistance && candidate > best)) {
             best = candidate;
             bestDistance = distance;
         }
-    }
+        return true;
+    });
     return best;
 }
 
@@ -197,9 +227,12 @@ double StandardSeries::below(double value, Series series)
     if (!usable(value))
         return 0;
     double result = 0;
-    for (const double candidate : decadeAround(value, series))
-        if (candidate <= value)
-            result = candidate;
+    visitDecadeAround(value, series, [&](double candidate) {
+        if (candidate > value)
+            return false;
+        result = candidate;
+        return true;
+    });
     return result;
 }
 
@@ -207,10 +240,12 @@ double StandardSeries::above(double value, Series series)
 {
     if (!usable(value))
         return 0;
-    for (const double candidate : decadeAround(value, series))
-        if (candidate >= value)
-            return candidate;
-    return 0;
+    double result = 0;
+    visitDecadeAround(value, series, [&](double candidate) {
+        result = candidate;
+        return candidate < value;
+    });
+    return result;
 }
 
 StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joining joining, double smallest)

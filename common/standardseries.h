@@ -37,10 +37,13 @@ public:
         double errorPercent = 0; // of 'value' against the value asked for
     };
     // The two parts whose sum (or parallel value) comes closest to 'value',
-    // the smaller one at least 'smallest'. Among equally close pairs the one
-    // with the parts nearest each other wins, then the one in series. Not
-    // valid when 'value' is too small for parts of at least 'smallest'.
+    // the smaller one at least 'smallest' and, in parallel, the larger one
+    // at most MaxParallelRatio times the smaller. Among equally close pairs
+    // the one with the parts nearest each other wins, then the one in
+    // series. Not valid when 'value' is too small for parts of at least
+    // 'smallest'.
     static Pair bestPair(double value, Series series, Joining joining, double smallest = 1);
+    static constexpr double MaxParallelRatio = 100;
 
     static int digits(Series series); // significant digits: 2 up to E24, 3 above
     static QString name(Series series);
