@@ -53,6 +53,7 @@ add_custom_target(corvane_compressed_docs ALL DEPENDS ${compressed})
 install(FILES ${compressed_dir}/changelog.Debian.gz DESTINATION ${CORVANE_DOC_DIR})
 install(FILES ${compressed_dir}/corvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES data/bash-completion/corvane DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES data/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME corvane)
 
 # CPack: `cpack` in the build folder makes corvane_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
