@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "platformstartguard.h"
 #include "quillet.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -20,10 +22,7 @@ QStringList argumentList(int argc, char **argv)
 // The core table: --core-table FILE when given, else the user's copy or the table beside the program.
 QString coreTablePath(const QStringList &arguments)
 {
-    const int at = arguments.indexOf(QStringLiteral("--core-table"));
-    if (at >= 0 && at + 1 < arguments.size())
-        return arguments.at(at + 1);
-    return corvane::cli::defaultCoreTablePath();
+    return corvane::cli::windowCoreTablePath(arguments);
 }
 
 } // namespace
@@ -38,7 +37,10 @@ int main(int argc, char **argv)
         return corvane::cli::run(arguments, out, err);
     }
 
+    // Without a display Qt would abort; the guard says so in one line instead.
+    std::optional<corvane::PlatformStartGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::Quillet window(coreTablePath(arguments));
     window.show();

@@ -4,8 +4,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 
@@ -51,8 +49,7 @@ int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &er
     }
 
     const QString path = parser.isSet(tableOption) ? parser.value(tableOption) : defaultCoreTablePath();
-    const QFileInfo info(path);
-    if (!info.isFile() || !QFile(path).open(QIODevice::ReadOnly)) {
+    if (!canReadCoreTable(path)) {
         // The calculator runs with an empty table then; say so plainly.
         err << "corvane cores: cannot read the core table " << path << " (the calculator shows no cores)\n";
         return Failure;

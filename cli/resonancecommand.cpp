@@ -2,6 +2,7 @@
 
 #include "capacitorhint.h"
 #include "coretable.h"
+#include "fieldvalue.h"
 #include "resonancesolver.h"
 #include "turnshint.h"
 
@@ -34,7 +35,8 @@ const char help[] =
     "  TEXT         what could be typed into the field: digits and \".\" only\n"
     "\n"
     "Options:\n"
-    "  --core-table FILE   the core table to load (default: quillet.ini beside the program)\n"
+    "  --core-table FILE   the core table to load (default: quillet.ini beside the program);\n"
+    "                      a FILE that cannot be read is an error\n"
     "  --json              print the fields, the working values and the cores as JSON,\n"
     "                      with the nearest E6, E12 and E24 capacitor and the best pair\n"
     "                      of E12 capacitors in parallel (standardCapacitors)\n"
@@ -44,6 +46,11 @@ const char help[] =
     "turns shown give: their inductance, its error against the inductance asked\n"
     "for and, with a capacitance, the frequency they resonate at.\n"
     "\n"
+    "An ENTRY whose TEXT reads as 0 is ignored, as in the window, and said so on\n"
+    "standard error.\n"
+    "\n"
+    "Exit codes: 0 done, 1 the core table named cannot be read, 2 usage error.\n"
+    "\n"
     "Example: corvane resonance f=7.1 c=100\n";
 
 const char *const topLabels[] = { "Frequency MHz", "Capacitance pF", "Inductance uH", "Impedance ohms" };
@@ -52,6 +59,7 @@ struct Entry
 {
     int field = 0;
     QString text;
+    QString argument;
 };
 
 bool isDigits(const QString &text)
@@ -102,6 +110,7 @@ bool parseEntry(const QString &argument, Entry &entry, QString &error)
     }
     entry.field = fieldIndex(argument.left(equals));
     entry.text = argument.mid(equals + 1);
+    entry.argument = argument;
     if (entry.field < 0) {
         error = QStringLiteral("'%1' is not a field (f, c, l, z, t1..t50 or 0..53)").arg(argument.left(equals));
         return false;
@@ -226,13 +235,21 @@ int resonanceCommand(const QStringList &arguments, QTextStream &out, QTextStream
     if (entries.empty())
         return usageError(err, QStringLiteral("no ENTRY given"));
 
+    // A table the user named must be there; the standard one may be missing (no cores then).
     const QString path = parser.isSet(tableOption) ? parser.value(tableOption) : defaultCoreTablePath();
+    if (parser.isSet(tableOption) && !canReadCoreTable(path)) {
+        err << "corvane resonance: cannot read the core table " << path << '\n';
+        return Failure;
+    }
     ResonanceSolver solver(CoreTable::load(path));
     // The window's activation moves the focus from core 1's turns field to the frequency.
     solver.txt_LostFocus(ResonanceSolver::FirstTurnsField);
     for (const Entry &entry : entries) {
         solver.setText(entry.field, entry.text);
         solver.txt_LostFocus(entry.field);
+        // The window ignores a field that reads 0; an empty text only empties the field.
+        if (!entry.text.isEmpty() && fieldValue(entry.text) == 0)
+            err << "corvane resonance: '" << entry.argument << "' reads as 0 and is ignored, as in the window\n";
     }
 
     if (parser.isSet(jsonOption))

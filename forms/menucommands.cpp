@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -77,7 +78,14 @@ SingleWindow<frmAbout> &MenuCommands::aboutWindow()
 
 QString MenuCommands::helpPagePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mquillet.htm"));
+    // In a build the page lies beside the program; installed, with the documentation.
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString beside = program.filePath(QStringLiteral("mquillet.htm"));
+    const QString installed = QDir::cleanPath(
+            program.filePath(QStringLiteral(CORVANE_HELP_FOLDER_FROM_PROGRAM "/mquillet.htm")));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+        return installed;
+    return beside;
 }
 
 } // namespace corvane

@@ -24,7 +24,7 @@ public:
     static void mnuParams_Click(QWidget *owner, const QString &coreTablePath);
     static void mnuParams_Click(QWidget *owner, const QString &coreTablePath,
                                 const CoreTableLocation &location);
-    // Opens the help page beside the program in the desktop's browser.
+    // Opens the help page in the desktop's browser.
     static void mnuTechData_Click(QWidget *owner);
     // Shows the instructions window, modeless.
     static void mnuHelp_Click(QWidget *owner);
@@ -35,7 +35,8 @@ public:
     static SingleWindow<frmInstruct> &instructWindow();
     static SingleWindow<frmAbout> &aboutWindow();
 
-    // The help page beside the program.
+    // The help page: beside the program in a build, in the documentation
+    // folder (<prefix>/share/doc/corvane) when installed.
     static QString helpPagePath();
 };
 
