@@ -26,7 +26,9 @@ const char *const fieldLabels[AttenSolver::FieldCount] = {
 
 void printUsage(QTextStream &out)
 {
-    out << "Usage: corvane attenuator [--json] [--power P] [--zout OHMS [--min-loss] | --bridged-t] ENTRY...\n\n"
+    out << "Usage: corvane attenuator [--json] [--power P] ENTRY...\n"
+        << "       corvane attenuator [--json] [--power P] --zout OHMS [--min-loss] ENTRY...\n"
+        << "       corvane attenuator [--json] [--power P] --bridged-t ENTRY...\n\n"
         << "Works like the attenuator window: it starts with an impedance of 50 ohms,\n"
         << "then each ENTRY is typed into a field and the field is left, in order.\n\n"
         << "ENTRY is FIELD=TEXT. FIELD is a field number 0..7 or one of\n"
@@ -58,7 +60,8 @@ void printUsage(QTextStream &out)
         << "Exit codes: 0 done, 1 --power, --zout or --bridged-t without an attenuation,\n"
         << "2 usage error, 3 an entry was refused: its reason goes to standard error,\n"
         << "the entries after it are not applied, and the state is printed as it stands\n"
-        << "after the refusal.\n";
+        << "after the refusal. With --zout, 3 also refuses an attenuation below the least\n"
+        << "the two impedances need, and --min-loss between equal impedances.\n";
 }
 
 int fieldIndex(const QString &name)

@@ -15,7 +15,8 @@ namespace corvane::cli {
 namespace {
 
 const char help[] =
-    "Usage: corvane parts VALUE [--series E6|E12|E24|E48|E96] [--pair series|parallel|best] [--json]\n"
+    "Usage: corvane parts [--series E6|E12|E24|E48|E96] [--pair series|parallel|best]\n"
+    "                     [--json] VALUE\n"
     "\n"
     "The standard values nearest VALUE, in ohms or picofarads as a plain number:\n"
     "the nearest one below and the nearest one above, and the best pair of two\n"
@@ -27,7 +28,8 @@ const char help[] =
     "               series, capacitors in parallel), parallel takes their product\n"
     "               over their sum (resistors in parallel, capacitors in series),\n"
     "               best takes whichever comes closer (default). The smaller part\n"
-    "               of a pair is at least 1.\n"
+    "               of a pair is at least 1; in parallel, the larger is at most 100\n"
+    "               times the smaller.\n"
     "  --json       print the same as JSON\n"
     "  -h, --help   show this help\n"
     "\n"
