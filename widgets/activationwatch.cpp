@@ -15,18 +15,18 @@ ActivationWatch::ActivationWatch(QWidget *window) : QObject(window), m_window(wi
 
 void ActivationWatch::focusWindowChanged(QWindow *focus)
 {
-    // Qt reports the new focus window after the window that got it has seen
-    // its activation, so what is kept here is the state before that activation.
-    // Another program, or a window that is none of the program's widgets (a
-    // native dialog), leaves the program without an active window.
+    // Qt emits this once the window that got the focus has seen its activation:
+    // what is kept here is for the next activation. Another program, or a window
+    // that is none of the program's widgets (a native dialog), leaves the
+    // program without an active window.
     if (!focus || !QApplication::activeWindow()) {
         m_away = true;
         return;
     }
     m_away = false;
     m_lastActive = focus;
-    // The focus window changes before the window that lost it sees any event, and
-    // unlike QApplication::activeModalWidget() it is already set when a box opens.
+    // A box is the focus window as soon as it opens, which
+    // QApplication::activeModalWidget() is not yet.
     if (focus != m_window->windowHandle())
         m_returningFromModal = focus->modality() != Qt::NonModal;
 }

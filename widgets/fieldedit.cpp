@@ -134,6 +134,7 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     int code = characterCode(event);
+    // Held with Ctrl, Alt or Meta, a key types and edits nothing; it may move the caret.
     if (code < 0 && hasCommandModifier(event) && !isCaretKey(event->key())) {
         event->accept();
         return;
