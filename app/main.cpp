@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "coretablereport.h"
 #include "platformstartguard.h"
 #include "quillet.h"
 
@@ -25,6 +26,15 @@ QString coreTablePath(const QStringList &arguments)
     return corvane::cli::windowCoreTablePath(arguments);
 }
 
+// One line on standard error at start says which core table the window read,
+// or where none was found, so that an empty grid can be explained.
+void reportCoreTable(const corvane::Quillet &window)
+{
+    const QString report = corvane::coreTableReport(window.solver().cores());
+    if (!report.isEmpty())
+        std::fprintf(stderr, "corvane: %s\n", report.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -43,6 +53,7 @@ int main(int argc, char **argv)
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::Quillet window(coreTablePath(arguments));
+    reportCoreTable(window);
     window.show();
     return app.exec();
 }

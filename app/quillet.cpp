@@ -1,5 +1,6 @@
 #include "quillet.h"
 
+#include "calculatorpalette.h"
 #include "classicfonts.h"
 
 #include "fieldedit.h"
@@ -48,6 +49,7 @@ Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
     initResources();
     setWindowTitle(windowTitleText);
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvane-32.png")));
+    useCalculatorColours(this);
 
     createControls();
     createMenus();
@@ -72,9 +74,7 @@ void Quillet::createControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
-    client->setPalette(palette);
+    // The client area paints the window's grey itself, below the menu bar.
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
@@ -161,11 +161,12 @@ void Quillet::Form_Load()
 bool Quillet::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // Closing a message box hands the activation back: the field that
-        // had the focus keeps it.
+        // Closing a message box hands the activation back, and so does coming
+        // back from another program: the field that had the focus keeps it.
         const bool fromModal = m_activation->takeReturnFromModal();
+        const bool fromElsewhere = m_activation->takeReturnFromElsewhere();
         const bool handled = QMainWindow::event(event);
-        if (!fromModal)
+        if (!fromModal && !fromElsewhere)
             Form_Activate();
         return handled;
     }

@@ -1,6 +1,7 @@
 #include "frmatten.h"
 
 #include "attenframe.h"
+#include "calculatorpalette.h"
 #include "classicfonts.h"
 #include "fieldedit.h"
 #include "fieldvalue.h"
@@ -83,9 +84,7 @@ constexpr LabelPlace labelPlaces[] = {
 frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("T and PI Attenuator Calculator"));
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grey);
+    useCalculatorColours(this);
 
     QAction *mnuPrintScreen = menuBar()->addAction(QStringLiteral("&Print Screen"));
     mnuPrintScreen->setObjectName(QStringLiteral("mnuPrintScreen"));
@@ -162,10 +161,14 @@ void frmAtten::Form_Activate()
 bool frmAtten::event(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::WindowActivate:
-        if (!m_activation->takeReturnFromModal())
+    case QEvent::WindowActivate: {
+        // Only a switch from another of the program's windows tabs on.
+        const bool fromModal = m_activation->takeReturnFromModal();
+        const bool fromElsewhere = m_activation->takeReturnFromElsewhere();
+        if (!fromModal && !fromElsewhere)
             Form_Activate();
         break;
+    }
     default:
         break;
     }

@@ -158,12 +158,24 @@ CoreTable CoreTable::load(const QString &path)
 {
     // Only a regular file: a named pipe would block the start until someone
     // writes to it, and a device such as /dev/zero never ends.
-    if (!QFileInfo(path).isFile())
-        return CoreTable();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return CoreTable();
-    return read(file);
+    const QFileInfo info(path);
+    CoreTable table;
+    if (!info.exists()) {
+        table.origin = Origin::NotFound;
+    } else if (!info.isFile()) {
+        table.origin = Origin::NotAFile;
+    } else {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            table = read(file);
+            table.origin = Origin::Read;
+        } else {
+            table.origin = Origin::Unreadable;
+            table.readError = file.errorString();
+        }
+    }
+    table.path = path;
+    return table;
 }
 
 CoreTable CoreTable::read(QIODevice &device)

@@ -33,7 +33,21 @@ struct CoreTable
     QVector<SkippedLine> skipped;
     int skippedCount = 0;
 
-    // Loads the file; a file that cannot be opened gives an empty table.
+    // What came of looking for the file, so that the user can be told why the
+    // grid is empty: where it was looked for, and whether it was read.
+    enum class Origin {
+        None,       // not loaded from a file (read from a device, or never loaded)
+        Read,       // the file at 'path' was read
+        NotFound,   // nothing at 'path'
+        NotAFile,   // something at 'path' that is not a regular file
+        Unreadable, // the file at 'path' could not be opened: 'readError' says why
+    };
+    Origin origin = Origin::None;
+    QString path;
+    QString readError;
+
+    // Loads the file; a file that cannot be opened gives an empty table. Either
+    // way 'origin' and 'path' say what was found.
     static CoreTable load(const QString &path);
     // Reads an open device. Lines end at CR LF, CR or LF; the text is UTF-8
     // (invalid bytes read as replacement characters).

@@ -1,6 +1,7 @@
 #include "turnshint.h"
 
 #include "coretable.h"
+#include "coretablereport.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
 #include "resonancesolver.h"
@@ -61,6 +62,7 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
 {
     TurnsHint hint;
     hint.record = record;
+    hint.tableReport = coreTableReport(cores);
     if (record < 1 || record > qBound(0, cores.coreCount, CoreTable::MaxRecords))
         return hint;
     const std::size_t slot = std::size_t(record);
@@ -106,10 +108,12 @@ QString turnsHintText(const TurnsHint &hint)
 
 QString turnsHintHeading(const TurnsHint &hint)
 {
+    // The second line says where the table came from, which explains an empty slot.
+    const QString table = hint.tableReport.isEmpty() ? QString() : QLatin1Char('\n') + hint.tableReport;
     if (!hint.hasCore)
-        return QStringLiteral("No core is loaded in slot %1").arg(hint.record);
+        return QStringLiteral("No core is loaded in slot %1").arg(hint.record) + table;
     return QStringLiteral("%1: AL %2 nH/turn² (%3 µH per 100 turns), wire %4 in per turn")
-            .arg(hint.coreName, plain(hint.alNh), plain(hint.uhPer100Turns), plain(hint.wirePerTurn));
+            .arg(hint.coreName, plain(hint.alNh), plain(hint.uhPer100Turns), plain(hint.wirePerTurn)) + table;
 }
 
 QString turnsHintText(const TurnsHint &hint, const QString &heading)

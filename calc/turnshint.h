@@ -15,6 +15,8 @@ struct TurnsHint
     int record = 0;            // 1..50
     bool hasCore = false;      // a loaded record with a positive AL
     QString coreName;
+    // Which core table was read, or that none was found (coreTableReport).
+    QString tableReport;
     double alNh = 0;           // nH per turn squared
     double uhPer100Turns = 0;  // the same AL as iron powder catalogues give it
     double wirePerTurn = 0;    // inches

@@ -3,7 +3,8 @@
 # The program reads its core table from its own folder, so the two live together in a folder
 # of their own, <prefix>/lib/corvane (CORVANE_INSTALL_DIR); <prefix>/bin/corvane is a relative
 # symbolic link to the program (the program resolves the link to find its folder). The help
-# page is documentation: it goes to <prefix>/share/doc/corvane, where TechData looks for it.
+# page goes to <prefix>/share/corvane, where TechData looks for it: not to share/doc, which a
+# system may leave out, since the program needs the page to work.
 
 if(NOT TARGET corvane)
   message(STATUS "Corvane: no program is built (CORVANE_GUI is off), so nothing is installed")
@@ -14,7 +15,7 @@ set(CORVANE_DESKTOP_ID org.corvane.Corvane)
 
 install(TARGETS corvane RUNTIME DESTINATION ${CORVANE_INSTALL_DIR})
 install(FILES data/quillet.ini DESTINATION ${CORVANE_INSTALL_DIR})
-install(FILES data/mquillet.htm DESTINATION ${CORVANE_DOC_DIR})
+install(FILES data/mquillet.htm DESTINATION ${CORVANE_HELP_DIR})
 
 # The launcher on the PATH.
 file(RELATIVE_PATH launcher_target /${CMAKE_INSTALL_BINDIR} /${CORVANE_INSTALL_DIR}/corvane)

@@ -35,8 +35,8 @@ public:
     static SingleWindow<frmInstruct> &instructWindow();
     static SingleWindow<frmAbout> &aboutWindow();
 
-    // The help page: beside the program in a build, in the documentation
-    // folder (<prefix>/share/doc/corvane) when installed.
+    // The help page: beside the program in a build, in the data folder
+    // (<prefix>/share/corvane) when installed.
     static QString helpPagePath();
 };
 

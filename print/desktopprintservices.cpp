@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -29,6 +30,25 @@ std::unique_ptr<QPrinter> DesktopPrintServices::defaultPrinter()
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setCopyCount(1);
     printer->setDocName(QStringLiteral("Corvane"));
+    return printer;
+}
+
+bool DesktopPrintServices::printersInstalled()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::unique_ptr<QPrinter> DesktopPrintServices::choosePrinter(QWidget *owner)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setCopyCount(1);
+    printer->setDocName(QStringLiteral("Corvane"));
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setWindowTitle(QStringLiteral("No default printer: choose one"));
+    // One page of the window: no page range to ask about.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
     return printer;
 }
 

@@ -41,6 +41,12 @@ void printForm(QWidget *form, QLabel *Picture1)
     PrintServices &services = PrintServices::current();
     QWidget *owner = form ? form->window() : nullptr;
     std::unique_ptr<QPrinter> printer = services.defaultPrinter();
+    if (!printer && services.printersInstalled()) {
+        // Printers but none of them the default: the user picks one.
+        printer = services.choosePrinter(owner);
+        if (!printer)
+            return;
+    }
     if (!printer) {
         if (!services.offerPdf(owner))
             return;

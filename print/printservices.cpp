@@ -2,6 +2,8 @@
 
 #include "desktopprintservices.h"
 
+#include <QPrinter>
+
 namespace corvane {
 
 namespace {
@@ -14,6 +16,11 @@ PrintServices &PrintServices::current()
 {
     static DesktopPrintServices desktop;
     return replacement ? *replacement : desktop;
+}
+
+std::unique_ptr<QPrinter> PrintServices::choosePrinter(QWidget *)
+{
+    return nullptr;
 }
 
 void PrintServices::setCurrent(PrintServices *services)

@@ -19,11 +19,18 @@ public:
 
     // The character code a key event types, or -1 for keys that type no
     // character (arrows, Home, End, Delete, Tab ...), which keep their normal
-    // editing and navigation behaviour, and for Alt with a key.
+    // editing and navigation behaviour, and for keys held with Alt or Meta or
+    // Ctrl (Ctrl with a letter types that letter's control character). The
+    // keypad's decimal key types "." whatever the keyboard layout puts on it.
     static int characterCode(const QKeyEvent *event);
 
     // Alt with a key (not AltGr): a menu key that types nothing in a field.
     static bool isMenuKey(const QKeyEvent *event);
+
+    // Ctrl, Alt or Meta held: such a key types nothing into a field and edits
+    // nothing in it (AltGr is Ctrl+Alt on some systems; Ctrl+Backspace would
+    // delete a word), though it may move the caret.
+    static bool hasCommandModifier(const QKeyEvent *event);
 
     // Queues one Tab keystroke for the window: it reaches whichever field has
     // the focus once the current handler has returned.
@@ -38,6 +45,12 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Text that arrives otherwise than by a key (composed by an input method,
+    // dropped) would pass by the key handling: it is refused.
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     int m_index;

@@ -82,7 +82,7 @@ void TestAccessibility::turnsFieldsSpeakTheirHint()
     Quillet window(m_table);
     QCOMPARE(spoken(window.txt(4), QAccessible::Description), window.txt(4)->toolTip());
     QVERIFY(spoken(window.txt(4), QAccessible::Description).startsWith(QStringLiteral("T50-2: AL 4.9 nH/turn²")));
-    QCOMPARE(spoken(window.txt(6), QAccessible::Description), QStringLiteral("No core is loaded in slot 3"));
+    QCOMPARE(spoken(window.txt(6), QAccessible::Description).section(QLatin1Char('\n'), 0, 0), QStringLiteral("No core is loaded in slot 3"));
 }
 
 void TestAccessibility::mainWindowTopFieldsDescribeTheKeys()

@@ -1,0 +1,161 @@
+#include "fieldedit.h"
+#include "frmatten.h"
+#include "printservices.h"
+#include "quillet.h"
+
+#include <QPrinter>
+#include <QRasterWindow>
+#include <QtTest>
+
+using namespace corvane;
+
+// Printers installed, none the default; the user chooses the one that prints into 'chosen'.
+struct NoDefaultPrinter : PrintServices
+{
+    explicit NoDefaultPrinter(const QString &chosen) : chosen(chosen) { setCurrent(this); }
+    ~NoDefaultPrinter() override { setCurrent(nullptr); }
+    QString chosen, asked; // 'asked' logs the questions put to the user
+    std::unique_ptr<QPrinter> defaultPrinter() override { return nullptr; }
+    bool printersInstalled() override { return true; }
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *) override
+    {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFileName(chosen);
+        return asked += QLatin1String("choose "), std::move(printer);
+    }
+    bool offerPdf(QWidget *) override { return asked += QLatin1String("pdf "), false; }
+    QString pdfFileName(QWidget *) override { return {}; }
+    void report(QWidget *, const QString &) override { asked += QLatin1String("failure "); }
+};
+
+class tst_Desktop : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::unique_ptr<Quillet> m_main; // shown and active, without a core table
+    static void type(const QString &keys) // each key followed by what it queued (a Tab)
+    {
+        for (QChar key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+            QCoreApplication::processEvents();
+        }
+    }
+
+private slots:
+    void init()
+    {
+        m_main = std::make_unique<Quillet>(m_dir.filePath(QStringLiteral("none.ini")));
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    }
+
+    // Back from another program, focus and texts are as the user left them, nothing committed;
+    // a switch between the program's own windows activates (Frequency; the next field).
+    void otherProgramsAndOwnWindows()
+    {
+        QRasterWindow other;
+        auto awayAndBack = [&other](QWidget *window, const QString &keys) {
+            other.show();
+            other.requestActivate();
+            QTRY_VERIFY(!QApplication::activeWindow());
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            type(keys);
+        };
+        type(QStringLiteral("7.1\r1"));
+        awayAndBack(m_main.get(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), m_main->txt(1));
+        QCOMPARE(m_main->txt(1)->text(), QStringLiteral("12"));
+        std::unique_ptr<frmAtten> atten(showAttenuatorWindow(m_main.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), atten->txt(1));
+        type(QStringLiteral("10\r9")); // the 9 over Pi R1's 96.2, selected
+        awayAndBack(atten.get(), QStringLiteral("6"));
+        QCOMPARE(QApplication::focusWidget(), atten->txt(2));
+        QCOMPARE(atten->txt(2)->text(), QStringLiteral("96"));
+        m_main->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), m_main->txt(0));
+        atten->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), atten->txt(4));
+        atten->showMinimized(); // Tools > Attenuators brings it back
+        m_main->mnuAttenuators_Click();
+        QTRY_VERIFY(!atten->isMinimized());
+    }
+
+    // After 12: keys held with Ctrl, Alt (AltGr) or Meta do nothing; the keypad's decimal key
+    // types "." on every layout; text composed (key 0) or dropped (key 1) is refused.
+    void keysInAField_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("AltGr+minus as Ctrl+Alt") << (Qt::ControlModifier | Qt::AltModifier | Qt::Key_Minus).toCombined() << "12";
+        QTest::newRow("Meta+5") << (Qt::MetaModifier | Qt::Key_5).toCombined() << "12";
+        QTest::newRow("Ctrl+Backspace") << (Qt::ControlModifier | Qt::Key_Backspace).toCombined() << "12";
+        QTest::newRow("Ctrl+Enter") << (Qt::ControlModifier | Qt::Key_Return).toCombined() << "12";
+        QTest::newRow("keypad comma (German)") << (Qt::KeypadModifier | Qt::Key_Comma).toCombined() << "12.";
+        QTest::newRow("composed") << 0 << "12";
+        QTest::newRow("dropped") << 1 << "12";
+    }
+    void keysInAField()
+    {
+        QFETCH(int, key);
+        FieldEdit *field = m_main->txt(0);
+        QTest::keyClicks(field, QStringLiteral("12"));
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("-5"));
+        QMimeData data;
+        data.setText(QStringLiteral("-7,5"));
+        QDropEvent drop(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (key > 1)
+            QTest::keyClick(field, QKeyCombination::fromCombined(key).key(), QKeyCombination::fromCombined(key).keyboardModifiers());
+        else // as if delivered, which a drop outside a real drag is not
+            static_cast<QObject *>(field)->event(key == 0 ? static_cast<QEvent *>(&composed) : &drop);
+        QCoreApplication::processEvents();
+        QTEST(field->text(), "text");
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
+
+    // Under a dark theme labels, frame captions, black schematic, fields and selection stay readable.
+    void readableUnderDarkTheme()
+    {
+        const QPalette desktop = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(35, 35, 35))); // white text
+        Quillet main(QString{});
+        frmAtten atten;
+        QApplication::setPalette(desktop);
+        auto apart = [](QColor a, QColor b) { return qAbs(qGray(a.rgb()) - qGray(b.rgb())) >= 128; };
+        for (QWidget *w : main.findChildren<QWidget *>() + atten.findChildren<QWidget *>()) {
+            const QPalette p = w->palette(); // a label's or frame's window colour is what it lies on
+            if (w->inherits("QLabel") || w->inherits("QGroupBox"))
+                QVERIFY2(apart(p.color(QPalette::WindowText), p.color(QPalette::Window))
+                             && apart(Qt::black, p.color(QPalette::Window)), qPrintable(w->objectName()));
+            if (w->inherits("QLineEdit"))
+                QVERIFY(apart(p.color(QPalette::Text), p.color(QPalette::Base))
+                        && apart(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
+        }
+    }
+
+    // With printers but none the default, the user chooses one, and the page is printed there.
+    void printingWithoutDefaultPrinter()
+    {
+        NoDefaultPrinter services(m_dir.filePath(QStringLiteral("chosen.pdf")));
+        m_main->mnuPrint_Click();
+        QCOMPARE(services.asked, QStringLiteral("choose "));
+        QVERIFY(QFileInfo(services.chosen).size() > 0);
+    }
+
+    // The turns fields' tooltips say which core table was read (cores, skipped lines), or where none was.
+    void coreTableNamed()
+    {
+        const QString none = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("none.ini")));
+        QVERIFY(m_main->txt(4)->toolTip().endsWith(QStringLiteral("\nNo core table: none found at ") + none));
+        QFile file(m_dir.filePath(QStringLiteral("t.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("@A 1 2\r\n@B 1 2 3\r\n@C 4 5\r\n") && file.flush());
+        Quillet main(file.fileName()); // B has a fourth field: skipped
+        for (int field : {4, 5, 6, 53}) // cores A and C, and two slots without a core
+            QVERIFY(main.txt(field)->toolTip().contains(QStringLiteral("\nCore table: %1 (2 cores, 1 line starting with @ skipped)")
+                                                            .arg(QDir::toNativeSeparators(file.fileName()))));
+    }
+};
+
+QTEST_MAIN(tst_Desktop)
+#include "tst_desktop.moc"
