@@ -155,10 +155,13 @@ int printPads(const AttenSolver &solver, const PadRequest &request, QTextStream 
     if (request.bridgedT) {
         object.insert(QStringLiteral("attenDb"), db);
         const BridgedTPad design = BridgedTPad::design(z, db);
-        if (!design.valid) {
-            err << "corvane attenuator: --bridged-t needs an attenuation above 0: give db=...\n";
+        if (!(db > 0)) {
+            err << "corvane attenuator: --bridged-t needs an attenuation: give db=...\n";
             return Failure;
         }
+        if (!design.valid)
+            return refuse(object, QStringLiteral("no bridged-T pad can be worked out for %1 and %2")
+                                          .arg(ohmsText(z), dbText(db)), request.json, out, err);
         const BridgedTPad::Power p = design.power(z, watts);
         pads.push_back({ QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z), dbText(db)),
                          "bridgedT",
@@ -197,9 +200,13 @@ int printPads(const AttenSolver &solver, const PadRequest &request, QTextStream 
             }
             const MatchingPad::Design pi = MatchingPad::pi(z, zOut, db);
             const MatchingPad::Design t = MatchingPad::t(z, zOut, db);
-            if (db < minimum || !pi.valid || !t.valid)
+            if (db < minimum)
                 return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
                                               .arg(dbText(db), dbText(minimum), between), request.json, out, err);
+            // Impedances or attenuations at the ends of the double range.
+            if (!pi.valid || !t.valid)
+                return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
+                              request.json, out, err);
             pads.push_back(matchingPad(pi, zOut, watts, QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db))));
             pads.push_back(matchingPad(t, zOut, watts, QStringLiteral("T pad %1, %2:").arg(between, dbText(db))));
         }
