@@ -155,6 +155,7 @@ void Quillet::Form_Load()
             table.coreName[std::size_t(record)]);
     nameFields();
     showTurnsHints();
+    showCapacitanceHint();
 }
 
 bool Quillet::event(QEvent *event)
@@ -311,6 +312,7 @@ void Quillet::textsFromSolver()
             field->setText(m_solver.text(i));
     }
     showTurnsHints();
+    showCapacitanceHint();
 }
 
 } // namespace corvane

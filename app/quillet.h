@@ -80,6 +80,9 @@ private:
     // tooltips about the whole turns they show (quillethints.cpp).
     void nameFields();
     void showTurnsHints();
+    // The Capacitance field's tooltip about the standard capacitors nearest
+    // it (capacitancehint.cpp).
+    void showCapacitanceHint();
 
     // What the turns hints were last worked out from: a focus change that
     // changed none of it changes no hint.

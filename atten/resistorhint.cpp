@@ -21,6 +21,12 @@ ResistorHint::StandardPad standardPad(StandardResistors::Series series, PadCheck
     return pad;
 }
 
+StandardSeries::Pair bestPair(double ohms)
+{
+    return StandardSeries::bestPair(ohms, StandardSeries::E24, StandardSeries::EitherWay,
+                                    ResistorHint::SmallestPairOhm);
+}
+
 QString ohmsText(double ohms)
 {
     return QString::number(ohms, 'f', 2) + QStringLiteral(" ohms");
@@ -33,19 +39,43 @@ QString returnLossText(double db)
     return QString::number(db, 'f', 1) + QStringLiteral(" dB");
 }
 
-QString padLines(const ResistorHint &hint, const ResistorHint::StandardPad &pad)
+QString figuresLine(const PadCheck::Figures &figures)
+{
+    if (!figures.valid)
+        return QStringLiteral("  cannot be worked out");
+    return QStringLiteral("  loss %1 dB, input %2, return loss %3")
+            .arg(QString::number(figures.insertionLossDb, 'f', 2), ohmsText(figures.inputOhm),
+                 returnLossText(figures.returnLossDb));
+}
+
+QString padLines(const ResistorHint &hint, const QString &parts, const QString &outer, const QString &middle,
+                 const PadCheck::Figures &figures)
 {
     const bool pi = hint.kind == PadCheck::Pi;
-    const QString line1 = QStringLiteral("%1 pad of %2 parts, %3 %4 and %5 %6, in %7 ohms:")
-            .arg(pi ? QStringLiteral("Pi") : QStringLiteral("T"), StandardResistors::name(pad.series),
-                 pi ? QStringLiteral("R1") : QStringLiteral("R3"), StandardResistors::text(pad.outer, pad.series),
-                 pi ? QStringLiteral("R2") : QStringLiteral("R4"), StandardResistors::text(pad.middle, pad.series),
-                 QString::number(hint.impedOhm, 'f', 1));
-    if (!pad.figures.valid)
-        return line1 + QStringLiteral("\n  cannot be worked out");
-    return line1 + QStringLiteral("\n  loss %1 dB, input %2, return loss %3")
-            .arg(QString::number(pad.figures.insertionLossDb, 'f', 2), ohmsText(pad.figures.inputOhm),
-                 returnLossText(pad.figures.returnLossDb));
+    return QStringLiteral("%1 pad of %2, %3 %4 and %5 %6, in %7 ohms:\n")
+                   .arg(pi ? QStringLiteral("Pi") : QStringLiteral("T"), parts,
+                        pi ? QStringLiteral("R1") : QStringLiteral("R3"), outer,
+                        pi ? QStringLiteral("R2") : QStringLiteral("R4"), middle,
+                        QString::number(hint.impedOhm, 'f', 1))
+            + figuresLine(figures);
+}
+
+QString padLines(const ResistorHint &hint, const ResistorHint::StandardPad &pad)
+{
+    return padLines(hint, StandardResistors::name(pad.series) + QStringLiteral(" parts"),
+                    StandardResistors::text(pad.outer, pad.series), StandardResistors::text(pad.middle, pad.series),
+                    pad.figures);
+}
+
+QString pairLine(const StandardSeries::Pair &pair)
+{
+    const QString error = std::fabs(pair.errorPercent) < 0.005
+            ? QStringLiteral("0.00")
+            : (pair.errorPercent > 0 ? QStringLiteral("+") : QString()) + QString::number(pair.errorPercent, 'f', 2);
+    return QStringLiteral("Best E24 pair: %1 and %2 in %3, %4, %5 %")
+            .arg(StandardResistors::text(pair.larger, StandardResistors::E24),
+                 StandardResistors::text(pair.smaller, StandardResistors::E24),
+                 pair.parallel ? QStringLiteral("parallel") : QStringLiteral("series"), ohmsText(pair.value), error);
 }
 
 } // namespace
@@ -73,6 +103,14 @@ ResistorHint resistorHint(const AttenSolver &solver, int field)
         hint.impedOhm = z;
         hint.e24Pad = standardPad(StandardResistors::E24, hint.kind, outer, middle, z);
         hint.e96Pad = standardPad(StandardResistors::E96, hint.kind, outer, middle, z);
+        hint.outerPair = bestPair(outer);
+        hint.middlePair = bestPair(middle);
+        hint.hasPairPad = hint.outerPair.valid && hint.middlePair.valid;
+        if (hint.hasPairPad)
+            hint.pairPadFigures = PadCheck::figures(hint.kind, hint.outerPair.value, hint.middlePair.value, z);
+        hint.pair = isMiddle ? hint.middlePair : hint.outerPair;
+    } else {
+        hint.pair = bestPair(hint.ohms);
     }
     return hint;
 }
@@ -92,6 +130,11 @@ QString resistorHintText(const ResistorHint &hint)
         lines << padLines(hint, hint.e24Pad);
         lines << padLines(hint, hint.e96Pad);
     }
+    if (hint.pair.valid)
+        lines << pairLine(hint.pair);
+    if (hint.hasPairPad)
+        lines << padLines(hint, QStringLiteral("E24 pairs"), ohmsText(hint.outerPair.value),
+                          ohmsText(hint.middlePair.value), hint.pairPadFigures);
     return lines.join(QLatin1Char('\n'));
 }
 

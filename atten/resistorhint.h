@@ -2,6 +2,7 @@
 
 #include "padcheck.h"
 #include "standardresistors.h"
+#include "standardseries.h"
 
 #include <QString>
 
@@ -10,8 +11,9 @@ namespace corvane {
 class AttenSolver;
 
 // What the tooltip of a resistor field of the attenuator window tells: the
-// nearest standard values of its resistor, and how the pad it belongs to
-// turns out when every resistor of it is the nearest standard part.
+// nearest standard values of its resistor and the best pair of E24 parts for
+// it, and how the pad it belongs to turns out when every resistor of it is
+// the nearest standard part, or the best E24 pair.
 struct ResistorHint
 {
     int field = 0;             // 2..7
@@ -33,6 +35,17 @@ struct ResistorHint
     double impedOhm = 0;
     StandardPad e24Pad;
     StandardPad e96Pad;
+
+    // Two E24 parts in series or in parallel, whichever comes closer; the
+    // smaller one at least SmallestPairOhm. Not valid below that.
+    StandardSeries::Pair pair;
+    static constexpr double SmallestPairOhm = 1;
+    // The pad with both of its resistors made of their best pairs; set with
+    // hasPads when both pairs exist.
+    bool hasPairPad = false;
+    StandardSeries::Pair outerPair;
+    StandardSeries::Pair middlePair;
+    PadCheck::Figures pairPadFigures;
 };
 
 // The hint of field 'field' (2..7) from the solver's stored numbers; fields

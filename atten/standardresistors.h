@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-// The preferred values of the E24 (5 %) and E96 (1 %) resistor series.
+// The E24 (5 %) and E96 (1 %) resistor series, as StandardSeries has them,
+// with the marking of a resistor.
 class StandardResistors
 {
 public:

@@ -1,3 +1,4 @@
+#include "attenuatorpads.h"
 #include "attensolver.h"
 #include "commandline.h"
 #include "padcheck.h"
@@ -25,7 +26,9 @@ const char *const fieldLabels[AttenSolver::FieldCount] = {
 
 void printUsage(QTextStream &out)
 {
-    out << "Usage: corvane attenuator [--json] [--power P] ENTRY...\n\n"
+    out << "Usage: corvane attenuator [--json] [--power P] ENTRY...\n"
+        << "       corvane attenuator [--json] [--power P] --zout OHMS [--min-loss] ENTRY...\n"
+        << "       corvane attenuator [--json] [--power P] --bridged-t ENTRY...\n\n"
         << "Works like the attenuator window: it starts with an impedance of 50 ohms,\n"
         << "then each ENTRY is typed into a field and the field is left, in order.\n\n"
         << "ENTRY is FIELD=TEXT. FIELD is a field number 0..7 or one of\n"
@@ -41,11 +44,24 @@ void printUsage(QTextStream &out)
         << "              watts (1, 0.5, 1W, 250mW) or in dBm with the suffix (30dBm = 1 W).\n"
         << "              Each resistor gets the smallest of the ratings 1/8, 1/4, 1/2, 1,\n"
         << "              2, 3, 5, 10, 25, 50 and 100 W that is at least twice its power.\n"
+        << "  --zout OHMS print, instead of the fields, the Pi and T pads that match the\n"
+        << "              impedance z at their input to OHMS at their output with the\n"
+        << "              attenuation db. A match between unequal impedances loses at least\n"
+        << "              20 log10(sqrt(r) + sqrt(r - 1)) dB, r the larger over the smaller;\n"
+        << "              a smaller attenuation is refused with that minimum (exit code 3).\n"
+        << "  --min-loss  with --zout: the minimum-loss pad itself, a series resistor on the\n"
+        << "              side of the higher impedance and a shunt across the lower one\n"
+        << "  --bridged-t print, instead of the fields, the bridged-T pad for z and db:\n"
+        << "              two series arms of z, the bridge z (K - 1) and the shunt\n"
+        << "              z / (K - 1), K = 10^(db / 20)\n"
         << "  --help      show this help\n\n"
-        << "Exit codes: 0 done, 1 --power without a complete pad (no attenuation yet),\n"
+        << "With --json the fields come with the nearest E24 and E96 part and the best\n"
+        << "E24 pair of each resistor, and what pads built from them do (standardParts).\n\n"
+        << "Exit codes: 0 done, 1 --power, --zout or --bridged-t without an attenuation,\n"
         << "2 usage error, 3 an entry was refused: its reason goes to standard error,\n"
         << "the entries after it are not applied, and the state is printed as it stands\n"
-        << "after the refusal.\n";
+        << "after the refusal. With --zout, 3 also refuses an attenuation below the least\n"
+        << "the two impedances need, and --min-loss between equal impedances.\n";
 }
 
 int fieldIndex(const QString &name)
@@ -102,13 +118,6 @@ bool readPower(const QString &argument, double &watts)
     return false;
 }
 
-// Three significant digits: 0.520, 0.0520, 12.3, 1230.
-QString watts(double value)
-{
-    const int magnitude = value > 0 ? int(std::floor(std::log10(value))) : 0;
-    return QString::number(value, 'f', qBound(0, 2 - magnitude, 12)) + QStringLiteral(" W");
-}
-
 struct PadPower
 {
     const char *pad;
@@ -129,14 +138,14 @@ bool padPowers(const AttenSolver &solver, double inputWatts, PadPower (&pads)[2]
 void printPowerText(const AttenSolver &solver, const PadPower (&pads)[2], QTextStream &out)
 {
     const double input = pads[0].power.inputWatts;
-    out << "Power in: " << watts(input) << " (" << QString::number(10 * std::log10(input * 1000), 'f', 1)
+    out << "Power in: " << wattsText(input) << " (" << QString::number(10 * std::log10(input * 1000), 'f', 1)
         << " dBm), pads terminated in " << QString::number(solver.impedOhm(), 'f', 1) << " ohms\n";
     for (const PadPower &pad : pads) {
         const double parts[3] = { pad.power.first, pad.power.middle, pad.power.last };
         for (int i = 0; i < 3; ++i)
-            out << pad.pad << ' ' << pad.names[i] << ": " << watts(parts[i]) << ", rating "
+            out << pad.pad << ' ' << pad.names[i] << ": " << wattsText(parts[i]) << ", rating "
                 << PowerRating::text(PowerRating::forDissipation(parts[i])) << '\n';
-        out << pad.pad << " load: " << watts(pad.power.load) << '\n';
+        out << pad.pad << " load: " << wattsText(pad.power.load) << '\n';
     }
 }
 
@@ -193,6 +202,7 @@ void printJson(const AttenSolver &solver, const QString &refusal, const QJsonObj
         object.insert(QStringLiteral("refusal"), refusal);
     if (!power.isEmpty())
         object.insert(QStringLiteral("power"), power);
+    object.insert(QStringLiteral("standardParts"), standardPartsJson(solver));
     out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -202,6 +212,7 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
 {
     bool json = false;
     double inputWatts = 0; // 0: no --power
+    PadRequest pads;
     struct Entry
     {
         int index;
@@ -235,6 +246,21 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
             }
             continue;
         }
+        if (argument == QLatin1String("--min-loss") || argument == QLatin1String("--bridged-t")) {
+            (argument == QLatin1String("--min-loss") ? pads.minLoss : pads.bridgedT) = true;
+            continue;
+        }
+        if (argument == QLatin1String("--zout") || argument.startsWith(QLatin1String("--zout="))) {
+            const bool joined = argument.size() > 6;
+            bool ok = false;
+            const QString value = joined ? argument.mid(7) : rest.value(++n);
+            pads.zOut = QLocale::c().toDouble(value, &ok);
+            if (!ok || !(pads.zOut > 0) || !std::isfinite(pads.zOut)) {
+                err << "corvane attenuator: --zout needs an impedance in ohms above zero, for example --zout 75\n";
+                return Usage;
+            }
+            continue;
+        }
         if (argument.startsWith(QLatin1Char('-'))) {
             err << "corvane attenuator: unknown option '" << argument << "'\n"
                 << "Run 'corvane attenuator --help' for the usage.\n";
@@ -260,6 +286,11 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         entries.push_back({ index, text, argument });
     }
 
+    if ((pads.minLoss && pads.zOut == 0) || (pads.bridgedT && pads.zOut > 0)) {
+        err << "corvane attenuator: --min-loss goes with --zout, --bridged-t without it\n";
+        return Usage;
+    }
+
     // As the window starts: 50.0 in field 0, then the Tab of the first
     // activation leaves field 0.
     AttenSolver solver;
@@ -279,15 +310,21 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         }
     }
 
-    PadPower pads[2];
+    if ((pads.zOut > 0 || pads.bridgedT) && refusal.isEmpty()) {
+        pads.inputWatts = inputWatts;
+        pads.json = json;
+        return printPads(solver, pads, out, err);
+    }
+
+    PadPower powers[2];
     const bool powerAsked = inputWatts > 0;
-    const bool powerKnown = powerAsked && padPowers(solver, inputWatts, pads);
+    const bool powerKnown = powerAsked && padPowers(solver, inputWatts, powers);
     if (json) {
-        printJson(solver, refusal, powerKnown ? powerJson(solver, pads) : QJsonObject(), out);
+        printJson(solver, refusal, powerKnown ? powerJson(solver, powers) : QJsonObject(), out);
     } else {
         printText(solver, out);
         if (powerKnown)
-            printPowerText(solver, pads, out);
+            printPowerText(solver, powers, out);
     }
     out.flush();
     if (!refusal.isEmpty()) {

@@ -23,6 +23,7 @@ const Subcommand subcommands[] = {
     { "cores", "list the core table and the lines it skips", coresCommand },
     { "attenuator", "T and Pi attenuator resistors, and their power with --power", attenuatorCommand },
     { "al", "the AL of a core from a measured winding", alCommand },
+    { "parts", "nearest standard parts and the best pair for a value", partsCommand },
 };
 
 // The options the window takes: its own, and those Qt reads for every window

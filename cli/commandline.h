@@ -34,6 +34,7 @@ int resonanceCommand(const QStringList &arguments, QTextStream &out, QTextStream
 int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int alCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int partsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 // The core table used when no --core-table is given: the user's copy when
 // there is one, else the table beside the program.

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "capacitorhint.h"
 #include "coretable.h"
 #include "fieldvalue.h"
 #include "resonancesolver.h"
@@ -36,7 +37,9 @@ const char help[] =
     "Options:\n"
     "  --core-table FILE   the core table to load (default: quillet.ini beside the program);\n"
     "                      a FILE that cannot be read is an error\n"
-    "  --json              print the fields, the working values and the cores as JSON\n"
+    "  --json              print the fields, the working values and the cores as JSON,\n"
+    "                      with the nearest E6, E12 and E24 capacitor and the best pair\n"
+    "                      of E12 capacitors in parallel (standardCapacitors)\n"
     "  -h, --help          show this help\n"
     "\n"
     "Under each core that has a winding, an indented line tells what the whole\n"
@@ -138,6 +141,30 @@ void printText(const ResonanceSolver &solver, QTextStream &out)
     }
 }
 
+// The standard capacitors nearest the capacitance, as the Capacitance
+// field's tooltip names them; null while the capacitance or the inductance
+// is unknown.
+QJsonValue capacitorsJson(const ResonanceSolver &solver)
+{
+    const CapacitorHint hint = capacitorHint(solver);
+    if (!hint.valid)
+        return QJsonValue();
+    auto choice = [](const CapacitorHint::Choice &c) {
+        QJsonObject object { { QStringLiteral("capFarad"), c.capFarad },
+                             { QStringLiteral("freqHz"), c.freqHz },
+                             { QStringLiteral("freqErrorPercent"), c.freqErrorPercent } };
+        if (c.smallFarad > 0) {
+            object.insert(QStringLiteral("largeFarad"), c.largeFarad);
+            object.insert(QStringLiteral("smallFarad"), c.smallFarad);
+        }
+        return object;
+    };
+    return QJsonObject { { QStringLiteral("e6"), choice(hint.e6) },
+                         { QStringLiteral("e12"), choice(hint.e12) },
+                         { QStringLiteral("e24"), choice(hint.e24) },
+                         { QStringLiteral("e12Pair"), hint.hasPair ? QJsonValue(choice(hint.e12Pair)) : QJsonValue() } };
+}
+
 void printJson(const ResonanceSolver &solver, QTextStream &out)
 {
     const CoreTable &cores = solver.cores();
@@ -169,6 +196,7 @@ void printJson(const ResonanceSolver &solver, QTextStream &out)
         { QStringLiteral("reactOhm"), solver.reactOhm() },
         { QStringLiteral("lastField"), solver.lastField() },
         { QStringLiteral("cores"), coreList },
+        { QStringLiteral("standardCapacitors"), capacitorsJson(solver) },
     };
     out << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
 }

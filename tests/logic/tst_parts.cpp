@@ -1,0 +1,232 @@
+#include "attensolver.h"
+#include "capacitorhint.h"
+#include "clirun.h"
+#include "resistorhint.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <cmath>
+
+class TestParts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void capacitorHint();
+    void resistorPairs_data();
+    void resistorPairs();
+    void commandLine_data();
+    void commandLine();
+    void json_data();
+    void json();
+};
+
+static bool near(double actual, double expected, double tolerance)
+{
+    return std::fabs(actual - expected) <= tolerance;
+}
+
+// A number inside a JSON document by its path, "power.t.loadW".
+static double jsonNumber(const QString &text, const QString &path)
+{
+    QJsonValue value = QJsonDocument::fromJson(text.toUtf8()).object();
+    for (const QString &key : path.split(QLatin1Char('.')))
+        value = value.toObject().value(key);
+    return value.isNull() ? -1 : value.toDouble(NAN);
+}
+
+void TestParts::capacitorHint()
+{
+    // 90 pF with 10 uH: f = 1 / (2 pi sqrt(9e-16)) = 1 / (6.283185307 * 3e-8)
+    // = 5.3051648 MHz. A part C resonates sqrt(90 / C) times that:
+    // E6 100 pF: sqrt(0.9) - 1 = -5.1317 %; E12 82 pF: sqrt(90/82) - 1 =
+    // +4.7645 %; E24 91 pF: sqrt(90/91) - 1 = -0.5510 %; E12 pair 68 + 22 = 90.
+    const corvane::CapacitorHint hint = corvane::capacitorHint(90e-12, 10e-6, 5.3051648e6);
+    QVERIFY(hint.valid && hint.hasPair);
+    QVERIFY(near(hint.e6.capFarad, 100e-12, 1e-24) && near(hint.e6.freqErrorPercent, -5.13167, 2e-3));
+    QVERIFY(near(hint.e12.capFarad, 82e-12, 1e-24) && near(hint.e12.freqErrorPercent, 4.76454, 2e-3));
+    QVERIFY(near(hint.e24.capFarad, 91e-12, 1e-24) && near(hint.e24.freqErrorPercent, -0.55097, 2e-3));
+    QVERIFY(near(hint.e6.freqHz, 5.0329212e6, 1));
+    QVERIFY(near(hint.e12Pair.largeFarad, 68e-12, 1e-24) && near(hint.e12Pair.smallFarad, 22e-12, 1e-24));
+    const QString text = corvane::capacitorHintText(hint);
+    QVERIFY2(text.contains(QStringLiteral("\nE6 100 pF: 5.0329 MHz, -5.13 %\n")), qPrintable(text));
+    QVERIFY(text.endsWith(QStringLiteral("\nE12 pair 68 pF + 22 pF = 90 pF: 5.3052 MHz, 0.00 % (in parallel)")));
+    // Nothing while the inductance or the capacitance is unknown.
+    QCOMPARE(corvane::capacitorHintText(corvane::capacitorHint(90e-12, 0, 0)), QString());
+    QCOMPARE(corvane::capacitorHintText(corvane::capacitorHint(0, 10e-6, 0)), QString());
+}
+
+void TestParts::resistorPairs_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<double>("larger");
+    QTest::addColumn<double>("smaller");
+    QTest::addColumn<bool>("parallel");
+    // R1 150 typed at 50 ohms: K = (150 + 50) / (150 - 50) = 2, so R2 =
+    // 25 * 3 / 2 = 37.5, R3 = 50 / 3 = 16.667, R4 = 100 * 2 / 3 = 66.667.
+    QTest::newRow("R1 150: 75 + 75") << 2 << 75.0 << 75.0 << false;
+    // 75 || 75 = 37.5 (30 + 7.5 is exact too, with parts farther apart).
+    QTest::newRow("R2 37.5: 75 || 75") << 4 << 75.0 << 75.0 << true;
+    // 100 || 20 = 2000 / 120 = 16.667; no sum of E24 decimals is 50/3.
+    QTest::newRow("R3 16.667: 100 || 20") << 5 << 100.0 << 20.0 << true;
+    // 150 || 120 = 18000 / 270 = 66.667, parts nearer than 200 || 100.
+    QTest::newRow("R4 66.667: 150 || 120") << 7 << 150.0 << 120.0 << true;
+}
+
+void TestParts::resistorPairs()
+{
+    QFETCH(int, field);
+    QFETCH(double, larger);
+    QFETCH(double, smaller);
+    QFETCH(bool, parallel);
+    corvane::AttenSolver solver;
+    solver.formLoad();
+    solver.setText(2, QStringLiteral("150"));
+    solver.txt_LostFocus(2);
+    const corvane::ResistorHint hint = corvane::resistorHint(solver, field);
+    QVERIFY(hint.pair.valid);
+    QVERIFY(near(hint.pair.larger, larger, 1e-9) && near(hint.pair.smaller, smaller, 1e-9));
+    QCOMPARE(hint.pair.parallel, parallel);
+    // Every pair is exact, so the pad of pairs is the exact K = 2 pad:
+    // 20 log10 2 = 6.0206 dB, 50 ohms in.
+    QVERIFY(hint.hasPairPad);
+    QVERIFY(near(hint.pairPadFigures.insertionLossDb, 6.0206, 1e-4));
+    QVERIFY(near(hint.pairPadFigures.inputOhm, 50, 1e-6));
+    const QString text = corvane::resistorHintText(hint);
+    QVERIFY2(text.endsWith(QStringLiteral("  loss 6.02 dB, input 50.00 ohms, return loss > 60 dB")), qPrintable(text));
+    if (field == 2)
+        QVERIFY(text.contains(QStringLiteral("\nBest E24 pair: 75 ohms and 75 ohms in series, 150.00 ohms, 0.00 %\n"
+                                             "Pi pad of E24 pairs, R1 150.00 ohms and R2 37.50 ohms, in 50.0 ohms:\n")));
+}
+
+void TestParts::commandLine_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("expected"); // in the output, or for code 3 in the errors
+    // Below and above by hand from the series tables: 1200 / 1234 - 1 =
+    // -2.755 %, 1300 / 1234 - 1 = +5.348 %; 4.64 / 4.7 - 1 = -1.277 %,
+    // 4.75 / 4.7 - 1 = +1.064 %; E48 is every other E96 value (249, 261).
+    QTest::newRow("E24") << "parts 1234" << 0 << "E24 below: 1200 (-2.76 %)\nE24 above: 1300 (+5.35 %)";
+    QTest::newRow("E96") << "parts 4.7 --series e96" << 0 << "E96 below: 4.64 (-1.28 %)\nE96 above: 4.75 (+1.06 %)";
+    QTest::newRow("E48") << "parts 250 --series E48" << 0 << "E48 below: 249 (-0.40 %)\nE48 above: 261 (+4.40 %)";
+    QTest::newRow("decade end") << "parts 9.99 --series E6" << 0 << "E6 below: 6.8 (-31.93 %)\nE6 above: 10 (+0.10 %)";
+    QTest::newRow("standard value") << "parts 0.47" << 0 << "E24 below: 0.47 (0.00 %)\nE24 above: 0.47 (0.00 %)";
+    // E12 sums to 150: only 82 + 68 is exact (100 + 47 = 147, 120 + 33 = 153).
+    QTest::newRow("pair in series") << "parts 150 --series E12 --pair series" << 0
+                                    << "Best E12 pair: 82 and 68 in series = 150 (0.00 %)";
+    // 110 || 820 = 90200 / 930 = 96.9892 (-0.011 %) beats 100 || 3300 =
+    // 97.059 (+0.061 %), 120 || 510 = 97.14 and 150 || 270 = 96.43.
+    QTest::newRow("pair in parallel") << "parts 97 --pair=parallel" << 0
+                                      << "Best E24 pair: 820 and 110 in parallel = 96.9892 (-0.01 %)";
+    // No E12 sum gives 50 (47 + 3.3 = 50.3, 22 + 27 = 49); 100 || 100 does.
+    QTest::newRow("best is parallel") << "parts 50 --series E12" << 0 << "pair: 100 and 100 in parallel = 50 (0.00 %)";
+    // Exact both ways, 75 + 75 and 300 || 300, parts equal: the sum wins.
+    QTest::newRow("tie") << "parts 150" << 0 << "pair: 75 and 75 in series = 150 (0.00 %)";
+    // Exact sums 2.49 + 2.21 and 2.55 + 2.15: the nearer parts win.
+    QTest::newRow("nearer parts") << "parts 4.7 --series E96" << 0 << "pair: 2.49 and 2.21 in series = 4.7 (0.00 %)";
+    // Both parts at least 1: 1.0 + 1.0 = 2 is the sum nearest 1.5.
+    QTest::newRow("smallest part") << "parts 1.5 --pair series" << 0 << "pair: 1.0 and 1.0 in series = 2 (+33.33 %)";
+    QTest::newRow("no value") << "parts" << 2 << "";
+    QTest::newRow("not a number") << "parts 12k" << 2 << "";
+    QTest::newRow("unknown series") << "parts 100 --series E7" << 2 << "";
+    QTest::newRow("unknown joining") << "parts 100 --pair both" << 2 << "";
+    // Pads between 75 and 50 ohms at 10 dB: K = 3.162278, K^2 = 10,
+    // sqrt(75 * 50) = 61.23724. T shunt 2 K sqrt(Z1 Z2) / (K^2 - 1) =
+    // 387.2983 / 9 = 43.0331; series Z (K^2 + 1) / (K^2 - 1) - shunt:
+    // 91.6667 - 43.0331 = 48.6335 and 61.1111 - 43.0331 = 18.0780.
+    // Check: 48.634 + 43.033 || (18.078 + 50) = 48.634 + 26.367 = 75.00.
+    QTest::newRow("zout T") << "attenuator --zout 50 z=75 db=10" << 0
+                            << "  R3 (input series): 48.6 ohms\n  R4 (shunt): 43.0 ohms\n  R3 (output series): 18.1 ohms";
+    QTest::newRow("zout T reversed") << "attenuator --zout 75 db=10" << 0 << "  R3 (input series): 18.1 ohms";
+    QTest::newRow("zout Pi") << "attenuator --zout=50 z=75 db=10" << 0 << "  R1 (input shunt): 207.4 ohms";
+    // Least loss 75 to 50: r = 1.5, 20 log10(1.224745 + 0.707107) = 5.7195 dB;
+    // the L pad: 75 sqrt(1 - 50/75) = 43.301 in series on the 75-ohm side,
+    // 50 / sqrt(1/3) = 86.603 across the 50-ohm side.
+    QTest::newRow("below the minimum") << "attenuator --zout 50 z=75 db=5" << 3 << "below the 5.72 dB";
+    QTest::newRow("Pi below it") << "attenuator --zout 75 db=5.7" << 3 << "below the 5.72 dB";
+    QTest::newRow("minimum loss") << "attenuator --zout 50 --min-loss z=75" << 0
+                                  << "5.72 dB:\n  series (input): 43.3 ohms\n  shunt (output): 86.6 ohms";
+    QTest::newRow("minimum loss up") << "attenuator --zout 75 --min-loss" << 0
+                                     << "  shunt (input): 86.6 ohms\n  series (output): 43.3 ohms";
+    QTest::newRow("equal needs no pad") << "attenuator --zout 50 --min-loss" << 3 << "match without a pad";
+    // Bridged T, 50 ohms, 10 dB: K - 1 = 2.162278, bridge 50 (K - 1) =
+    // 108.1139, shunt 50 / (K - 1) = 23.1238.
+    QTest::newRow("bridged T") << "attenuator --bridged-t db=10" << 0 << "  bridge: 108.1 ohms\n  shunt: 23.1 ohms";
+    QTest::newRow("no attenuation") << "attenuator --bridged-t" << 1 << "";
+    QTest::newRow("min-loss alone") << "attenuator --min-loss db=10" << 2 << "";
+    QTest::newRow("bridged T with zout") << "attenuator --bridged-t --zout 75 db=10" << 2 << "";
+    QTest::newRow("zout not a number") << "attenuator --zout x db=10" << 2 << "";
+}
+
+void TestParts::commandLine()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, expected);
+    const CliRun run = runCli(arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.code, code);
+    QVERIFY2((code == 3 ? run.err : run.out).contains(expected), qPrintable(run.out + run.err));
+    QCOMPARE(run.err.isEmpty(), code == 0);
+}
+
+void TestParts::json_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<double>("expected"); // -1 for null
+    QTest::newRow("parts below") << "parts 4.7 --series E96 --json" << "below.value" << 4.64;
+    QTest::newRow("parts pair") << "parts 4.7 --series E96 --json" << "pair.smaller" << 2.21;
+    // As capacitorHint: l=10 then c=90 gives the frequency of 90 pF.
+    QTest::newRow("E24 capacitor") << "resonance l=10 c=90 --json" << "standardCapacitors.e24.freqErrorPercent"
+                                   << -0.55097;
+    QTest::newRow("E12 pair") << "resonance l=10 c=90 --json" << "standardCapacitors.e12Pair.smallFarad" << 22e-12;
+    QTest::newRow("no inductance") << "resonance c=90 --json" << "standardCapacitors" << -1.0;
+    // As resistorPairs.
+    QTest::newRow("R4 pair") << "attenuator r1=150 --json" << "standardParts.r4.e24Pair.smallerOhm" << 120.0;
+    QTest::newRow("Pi of pairs") << "attenuator r1=150 --json" << "standardParts.pi.e24Pairs.lossDb" << 6.0206;
+    QTest::newRow("no pad yet") << "attenuator --json" << "standardParts.t" << -1.0;
+    // The pads of commandLine at full precision. Pi series (K^2 - 1)
+    // sqrt(Z1 Z2) / 2K = 551.1352 / 6.324555 = 87.1421; shunts 1 / ((K^2 + 1)
+    // / (Z (K^2 - 1)) - 1 / series) = 1 / (0.0162963 - 0.0114755) = 207.435
+    // and 1 / (0.0244444 - 0.0114755) = 77.1073.
+    const QString zout = QStringLiteral("attenuator --zout 50 z=75 db=10 --power 1 --json");
+    QTest::newRow("Pi series") << zout << "pi.r2Ohm" << 87.1421;
+    QTest::newRow("Pi input") << zout << "pi.r1InputOhm" << 207.435;
+    QTest::newRow("Pi output") << zout << "pi.r1OutputOhm" << 77.1073;
+    QTest::newRow("T output") << zout << "t.r3OutputOhm" << 18.0780;
+    QTest::newRow("minimum") << zout << "minLossDb" << 5.7195;
+    // 10 dB: a tenth of the power in reaches the load.
+    QTest::newRow("Pi load") << zout << "power.pi.loadW" << 0.1;
+    QTest::newRow("T load") << zout << "power.t.loadW" << 0.1;
+    // The load's current also runs through the T's output arm: i^2 = 0.1 / 50.
+    QTest::newRow("T output arm") << zout << "power.t.r3Output.watts" << 0.002 * 18.0780;
+    // A symmetric pad for equal impedances: R4 = 100 K / (K^2 - 1) = 35.1364.
+    QTest::newRow("equal") << "attenuator --zout 50 db=10 --json" << "t.r4Ohm" << 35.1364;
+    QTest::newRow("L pad") << "attenuator --zout 75 --min-loss --json" << "minLoss.seriesOutputOhm" << 43.3013;
+    // 1 W into the bridged T: V1^2 = 50, and the centre sits at V2 = V1 / K,
+    // so the output arm takes nothing: input arm (1 - 0.316228)^2 = 0.467544 W,
+    // bridge 23.3772 / 108.1139 = 0.216228 W, shunt 5 / 23.1238 = 0.216228 W.
+    const QString bridged = QStringLiteral("attenuator --bridged-t db=10 --power 1 --json");
+    QTest::newRow("bridge") << bridged << "bridgedT.bridgeOhm" << 108.1139;
+    QTest::newRow("shunt") << bridged << "bridgedT.shuntOhm" << 23.1238;
+    QTest::newRow("input arm power") << bridged << "power.bridgedT.seriesInput.watts" << 0.467544;
+    QTest::newRow("output arm power") << bridged << "power.bridgedT.seriesOutput.watts" << 0.0;
+    QTest::newRow("bridge power") << bridged << "power.bridgedT.bridge.watts" << 0.216228;
+    QTest::newRow("shunt power") << bridged << "power.bridgedT.shunt.watts" << 0.216228;
+}
+
+void TestParts::json()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, path);
+    QFETCH(double, expected);
+    const CliRun run = runCli(arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.code, 0);
+    const double actual = jsonNumber(run.out, path);
+    QVERIFY2(near(actual, expected, qMax(1e-4 * std::fabs(expected), 1e-9)), qPrintable(QString::number(actual)));
+}
+
+QTEST_GUILESS_MAIN(TestParts)
+#include "tst_parts.moc"
