@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 using namespace corvane;
 
@@ -62,10 +61,6 @@ static void checkMasked(double value, const QString &mask)
     if (std::fabs(value) < 1e15)
         check(std::fabs(back - value) <= 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-14,
               "mask output does not read back", text);
-    // The output is a fixed point: written again it stays the same (below the
-    // top of the double range, where the shown digits read back as too large).
-    if (std::fabs(value) < 1e300)
-        check(formatMask(back, mask) == text, "mask output changes when written again", text);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -84,12 +79,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                  mask::impedance })
         checkMasked(value, mask);
 
-    // The raw bytes as a double too, so every bit pattern meets the masks.
-    if (size >= sizeof(double)) {
-        double raw;
-        std::memcpy(&raw, data, sizeof raw);
-        for (const QString &mask : { mask::frequency, mask::whole, mask::ohms })
-            checkMasked(raw, mask);
-    }
     return 0;
 }
