@@ -6,8 +6,6 @@
 
 #include "attensolver.h"
 #include "coretable.h"
-#include "displaymask.h"
-#include "fieldvalue.h"
 #include "resonancesolver.h"
 
 #include <QBuffer>
@@ -16,46 +14,28 @@
 
 #include <cmath>
 #include <cstdint>
-#include <random>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace corvane::invariants {
 
-class ByteSource
+// The bytes a session is decoded from; 0 once they are used up.
+class InputBytes
 {
 public:
-    virtual ~ByteSource() = default;
-    virtual bool exhausted() const = 0;
-    virtual std::uint8_t byte() = 0; // 0 once exhausted
+    InputBytes(const std::uint8_t *data, std::size_t size) : m_data(data), m_end(data + size) {}
+    bool exhausted() const { return m_data >= m_end; }
+    std::uint8_t byte() { return exhausted() ? 0 : *m_data++; }
     int below(int n) { return byte() % n; }
-};
-
-class InputBytes : public ByteSource
-{
-public:
-    InputBytes(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
-    bool exhausted() const override { return m_pos >= m_size; }
-    std::uint8_t byte() override { return exhausted() ? 0 : m_data[m_pos++]; }
 
 private:
     const std::uint8_t *m_data;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
-
-class RandomBytes : public ByteSource
-{
-public:
-    explicit RandomBytes(std::uint32_t start) : m_generator(start) {}
-    bool exhausted() const override { return false; }
-    std::uint8_t byte() override { return std::uint8_t(m_generator() & 0xff); }
-
-private:
-    std::mt19937 m_generator;
+    const std::uint8_t *m_end;
 };
 
 // Keyboard digits and points, or something pasted from elsewhere.
-inline QString typedText(ByteSource &in)
+inline QString typedText(InputBytes &in)
 {
     static const QStringList pasted { "", "0", ".", "nan", "inf", "-1", "+5", "1e308", "1E309", "1e-320",
                                       "10 turns 11\"", "4,9", QString(400, QLatin1Char('9')),
@@ -68,32 +48,60 @@ inline QString typedText(ByteSource &in)
     return text;
 }
 
-// Nothing the program writes holds a sign, an exponent, "nan" or "inf".
-inline QString textProblem(const QString &text, const QRegularExpression &shape, const QStringList &typed)
+// Types texts into the fields of a solver and leaves them. The numbers stay
+// finite and not negative; a field shows what was typed into it or what the
+// program writes, which never holds a sign, an exponent, "nan" or "inf".
+template <class Solver>
+class Session
 {
-    if (text.isEmpty() || typed.contains(text) || shape.match(text).hasMatch())
+public:
+    Session(Solver solver, const char *top, const char *rest) : solver(std::move(solver)), m_top(top), m_rest(rest) {}
+
+    QString enter(int index, const QString &text)
+    {
+        m_typed[index] << text;
+        solver.setText(index, text);
+        solver.txt_LostFocus(index);
+        for (double x : numbers())
+            if (!(std::isfinite(x) && x >= 0))
+                return QStringLiteral("a number is negative or not finite");
+        for (int i = 0; i < Solver::FieldCount; ++i) {
+            const QString shown = solver.text(i);
+            if (!shown.isEmpty() && !m_typed[i].contains(shown) && !(i < 4 ? m_top : m_rest).match(shown).hasMatch())
+                return QStringLiteral("field %1 shows \"%2\"").arg(i).arg(shown.left(80));
+        }
         return QString();
-    return QStringLiteral("field shows \"%1\"").arg(text.left(80));
-}
-
-inline bool usable(double x)
-{
-    return std::isfinite(x) && x >= 0;
-}
-
-template <class Solver, int Count>
-QString checkTexts(const Solver &solver, const QStringList (&typed)[Count], int fields,
-                   const QRegularExpression &top, const QRegularExpression &rest)
-{
-    for (int i = 0; i < fields; ++i) {
-        const QString problem = textProblem(solver.text(i), i < 4 ? top : rest, typed[i]);
-        if (!problem.isEmpty())
-            return QStringLiteral("field %1: %2").arg(i).arg(problem);
     }
-    return QString();
+    QList<double> numbers() const;
+
+    Solver solver;
+
+private:
+    QRegularExpression m_top;
+    QRegularExpression m_rest;
+    QStringList m_typed[Solver::FieldCount];
+};
+
+template <>
+inline QList<double> Session<ResonanceSolver>::numbers() const
+{
+    return { solver.freqHz(), solver.capFarad(), solver.indHenry(), solver.reactOhm() };
 }
 
-inline CoreTable tableFrom(ByteSource &in)
+template <>
+inline QList<double> Session<AttenSolver>::numbers() const
+{
+    return { solver.impedOhm(), solver.attenDb(), solver.r1Ohm(), solver.r2Ohm(), solver.r3Ohm(), solver.r4Ohm() };
+}
+
+inline Session<ResonanceSolver> resonance(const CoreTable &table)
+{
+    Session<ResonanceSolver> session(ResonanceSolver(table), "^[0-9]+(\\.[0-9]+)?$", "^[0-9]+ turns [0-9]+\"$");
+    session.solver.txt_LostFocus(ResonanceSolver::FirstTurnsField);
+    return session;
+}
+
+inline QString resonanceSession(InputBytes &in, int maxSteps)
 {
     static const double als[] = { 49, 40, 12, 4.9, 0, -4, 1e-300, 1e300 };
     CoreTable table;
@@ -103,82 +111,37 @@ inline CoreTable tableFrom(ByteSource &in)
         table.coreAL[std::size_t(i)] = als[in.below(8)];
         table.coreWire[std::size_t(i)] = in.below(3) * 0.5;
     }
-    return table;
-}
-
-// Types a text into a field of the main window's solver and leaves the field.
-class ResonanceRun
-{
-public:
-    explicit ResonanceRun(const CoreTable &table) : m_solver(table)
-    {
-        m_solver.txt_LostFocus(ResonanceSolver::FirstTurnsField);
-    }
-
-    QString enter(int index, const QString &text)
-    {
-        static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
-        static const QRegularExpression turns(QStringLiteral("^[0-9]+ turns [0-9]+\"$"));
-        m_typed[index] << text;
-        m_solver.setText(index, text);
-        m_solver.txt_LostFocus(index);
-        if (!usable(m_solver.freqHz()) || !usable(m_solver.capFarad()) || !usable(m_solver.indHenry())
-            || !usable(m_solver.reactOhm()))
-            return QStringLiteral("a working value is negative or not finite");
-        return checkTexts(m_solver, m_typed, ResonanceSolver::FieldCount, number, turns);
-    }
-    void erase() { m_solver.erase(); }
-
-private:
-    ResonanceSolver m_solver;
-    QStringList m_typed[ResonanceSolver::FieldCount];
-};
-
-inline QString resonanceSession(ByteSource &in, int maxSteps)
-{
-    ResonanceRun run(tableFrom(in));
-    for (int step = 0; step < maxSteps && !in.exhausted(); ++step) {
-        if (in.below(12) == 0) {
-            run.erase();
-            continue;
-        }
+    Session session = resonance(table);
+    QString problem;
+    for (int step = 0; step < maxSteps && !in.exhausted() && problem.isEmpty(); ++step) {
         const int index = in.below(2) ? in.below(4) : ResonanceSolver::FirstTurnsField + in.below(8);
-        const QString problem = run.enter(index, typedText(in));
-        if (!problem.isEmpty())
-            return problem;
+        if (in.below(12) == 0)
+            session.solver.erase();
+        else
+            problem = session.enter(index, typedText(in));
     }
-    return QString();
+    return problem;
 }
 
-inline QString attenuatorSession(ByteSource &in, int maxSteps)
+inline QString attenuatorSession(InputBytes &in, int maxSteps)
 {
-    static const QRegularExpression ohms(QStringLiteral("^[0-9]+\\.[0-9]$"));
-    QStringList typed[AttenSolver::FieldCount];
-    AttenSolver solver;
-    solver.formLoad();
-    for (int step = 0; step < maxSteps && !in.exhausted(); ++step) {
+    Session<AttenSolver> session(AttenSolver(), "^[0-9]+\\.[0-9]$", "^[0-9]+\\.[0-9]$");
+    session.solver.formLoad();
+    QString problem;
+    for (int step = 0; step < maxSteps && !in.exhausted() && problem.isEmpty(); ++step) {
         if (in.below(12) == 0) {
-            solver.erase();
+            session.solver.erase();
             continue;
         }
-        const int index = in.below(AttenSolver::FieldCount);
-        typed[index] << typedText(in);
-        solver.setText(index, typed[index].last());
-        solver.txt_LostFocus(index);
-        const double z = solver.impedOhm();
-        for (double x : { z, solver.attenDb(), solver.r1Ohm(), solver.r2Ohm(), solver.r3Ohm(), solver.r4Ohm() })
-            if (!usable(x))
-                return QStringLiteral("a number is negative or not finite");
-        // R1 * R3 = Z * Z for every complete pair of pads.
-        const double r1r3 = solver.r1Ohm() * solver.r3Ohm();
-        if (solver.attenDb() > 0 && z > 1e-100 && z < 1e100 && r1r3 > 0 && std::isfinite(r1r3)
+        problem = session.enter(in.below(AttenSolver::FieldCount), typedText(in));
+        // R1 * R3 = Z * Z in every complete pair of pads.
+        const AttenSolver &s = session.solver;
+        const double z = s.impedOhm(), r1r3 = s.r1Ohm() * s.r3Ohm();
+        if (s.attenDb() > 0 && z > 1e-100 && z < 1e100 && r1r3 > 0 && std::isfinite(r1r3)
             && std::fabs(r1r3 - z * z) > 1e-6 * z * z)
-            return QStringLiteral("R1 * R3 is not Z squared");
-        const QString problem = checkTexts(solver, typed, AttenSolver::FieldCount, ohms, ohms);
-        if (!problem.isEmpty())
-            return problem;
+            problem = QStringLiteral("R1 * R3 is not Z squared");
     }
-    return QString();
+    return problem;
 }
 
 // Bytes as the core table file, then one calculation on what it loaded.
@@ -196,13 +159,22 @@ inline QString coreTableSession(const QByteArray &bytes)
             || !std::isfinite(table.coreAL[std::size_t(i)]) || !std::isfinite(table.coreWire[std::size_t(i)]))
             return QStringLiteral("record %1 is not a usable core").arg(i);
     }
-    ResonanceRun run(table);
-    for (const auto &[index, text] : { std::pair { 0, "7.1" }, { 1, "100" }, { 5, "11" }, { 3, "50" } }) {
-        const QString problem = run.enter(index, QString::fromLatin1(text));
-        if (!problem.isEmpty())
-            return problem;
+    Session session = resonance(table);
+    QString problem;
+    for (const auto &[index, text] : { std::pair { 0, "7.1" }, { 1, "100" }, { 5, "11" }, { 3, "50" } })
+        if (problem.isEmpty())
+            problem = session.enter(index, QString::fromLatin1(text));
+    return problem;
+}
+
+// What a fuzz target returns: a broken invariant stops the run with its description.
+inline int abortOn(const QString &problem)
+{
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::abort();
     }
-    return QString();
+    return 0;
 }
 
 } // namespace corvane::invariants

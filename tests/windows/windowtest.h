@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -48,14 +50,10 @@ inline void typeKeys(QWidget *window, const QString &keys)
     for (QChar c : keys) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
-        if (c == QLatin1Char('\r'))
-            QTest::keyClick(focus, Qt::Key_Return);
-        else if (c == QLatin1Char('\t'))
-            QTest::keyClick(focus, Qt::Key_Tab);
-        else if (c == QLatin1Char('\b'))
-            QTest::keyClick(focus, Qt::Key_Backspace);
-        else if (c.unicode() == 0x10)
-            QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
+        static const QHash<QChar, Qt::Key> named { { u'\r', Qt::Key_Return }, { u'\t', Qt::Key_Tab },
+                                                   { u'\b', Qt::Key_Backspace }, { u'\x10', Qt::Key_P } };
+        if (named.contains(c))
+            QTest::keyClick(focus, named.value(c), c == u'\x10' ? Qt::ControlModifier : Qt::NoModifier);
         else
             QTest::keyClick(focus, c.toLatin1());
         QCoreApplication::processEvents();
@@ -93,3 +91,59 @@ public:
     QString pdfFileName(QWidget *) override { return pdfFile; }
     void report(QWidget *, const QString &message) override { reports << message; }
 };
+
+// The rows of a key table: keys typed, then the texts of the first fields
+// ("*" for any), the field with the focus and the messages shown.
+inline void keyColumns()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QStringList>("messages");
+}
+
+// One row of a key table on a window whose fields are txt(i); Ctrl+P prints
+// into the services' file and holds the picture.
+template <class Window>
+void checkKeys(Window *window, QLabel *picture, PdfPrintServices &printing)
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, texts);
+    QFETCH(int, focus);
+    QFETCH(QStringList, messages);
+    MessageWatcher watcher;
+    printing.printers = 0;
+    typeKeys(window, keys);
+    QTRY_COMPARE(watcher.texts, messages);
+    QTRY_VERIFY(window->isActiveWindow());
+    QCOMPARE(focusIndex(), focus);
+    for (int i = 0; i < texts.size(); ++i)
+        if (texts.at(i) != QLatin1String("*"))
+            QCOMPARE(window->txt(i)->text(), texts.at(i));
+    const bool printed = keys.contains(QChar(0x10));
+    QCOMPARE(printing.printers, int(printed));
+    QCOMPARE(picture->pixmap().isNull(), !printed);
+}
+
+// The rows of a layout table: an object name, its geometry in pixels (the
+// layout's twips divided by 15) and the caption of a label or frame.
+inline void layoutColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+}
+
+inline void checkLayout(QWidget *window)
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    auto *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), caption);
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        QCOMPARE(frame->title(), caption);
+}
