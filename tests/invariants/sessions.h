@@ -48,6 +48,16 @@ inline QString typedText(InputBytes &in)
     return text;
 }
 
+inline QList<double> numbersOf(const ResonanceSolver &s)
+{
+    return { s.freqHz(), s.capFarad(), s.indHenry(), s.reactOhm() };
+}
+
+inline QList<double> numbersOf(const AttenSolver &s)
+{
+    return { s.impedOhm(), s.attenDb(), s.r1Ohm(), s.r2Ohm(), s.r3Ohm(), s.r4Ohm() };
+}
+
 // Types texts into the fields of a solver and leaves them. The numbers stay
 // finite and not negative; a field shows what was typed into it or what the
 // program writes, which never holds a sign, an exponent, "nan" or "inf".
@@ -62,7 +72,7 @@ public:
         m_typed[index] << text;
         solver.setText(index, text);
         solver.txt_LostFocus(index);
-        for (double x : numbers())
+        for (double x : numbersOf(solver))
             if (!(std::isfinite(x) && x >= 0))
                 return QStringLiteral("a number is negative or not finite");
         for (int i = 0; i < Solver::FieldCount; ++i) {
@@ -72,8 +82,6 @@ public:
         }
         return QString();
     }
-    QList<double> numbers() const;
-
     Solver solver;
 
 private:
@@ -81,18 +89,6 @@ private:
     QRegularExpression m_rest;
     QStringList m_typed[Solver::FieldCount];
 };
-
-template <>
-inline QList<double> Session<ResonanceSolver>::numbers() const
-{
-    return { solver.freqHz(), solver.capFarad(), solver.indHenry(), solver.reactOhm() };
-}
-
-template <>
-inline QList<double> Session<AttenSolver>::numbers() const
-{
-    return { solver.impedOhm(), solver.attenDb(), solver.r1Ohm(), solver.r2Ohm(), solver.r3Ohm(), solver.r4Ohm() };
-}
 
 inline Session<ResonanceSolver> resonance(const CoreTable &table)
 {
@@ -153,12 +149,9 @@ inline QString coreTableSession(const QByteArray &bytes)
     const CoreTable table = CoreTable::read(file);
     if (table.coreCount < 0 || table.coreCount > CoreTable::MaxRecords || table.skippedCount < table.skipped.size())
         return QStringLiteral("impossible counts");
-    for (int i = 1; i <= table.coreCount; ++i) {
-        const QString &name = table.coreName[std::size_t(i)];
-        if (name.isEmpty() || name.contains(QLatin1Char(' ')) || name != name.toUpper()
-            || !std::isfinite(table.coreAL[std::size_t(i)]) || !std::isfinite(table.coreWire[std::size_t(i)]))
+    for (int i = 1; i <= table.coreCount; ++i)
+        if (table.coreName[std::size_t(i)].contains(QLatin1Char(' ')) || !std::isfinite(table.coreAL[std::size_t(i)]))
             return QStringLiteral("record %1 is not a usable core").arg(i);
-    }
     Session session = resonance(table);
     QString problem;
     for (const auto &[index, text] : { std::pair { 0, "7.1" }, { 1, "100" }, { 5, "11" }, { 3, "50" } })

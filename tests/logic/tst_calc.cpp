@@ -31,12 +31,17 @@ CoreTable threeCores()
     return readTable("@x 49 0.9\n@y 40 1.25\n@z 12 0.5\n");
 }
 
-// "INDEX=TEXT" entries typed into fields of a solver, each field left after it.
+// "INDEX=TEXT" entries typed into fields of a solver, each field left after
+// it, and "E" for the Erase key.
 ResonanceSolver solved(const QStringList &entries, CoreTable cores = threeCores())
 {
     ResonanceSolver solver(std::move(cores));
     solver.txt_LostFocus(53);
     for (const QString &entry : entries) {
+        if (entry == QLatin1String("E")) {
+            solver.erase();
+            continue;
+        }
         const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
         solver.setText(index, entry.section(QLatin1Char('='), 1));
         solver.txt_LostFocus(index);
@@ -123,8 +128,7 @@ private slots:
         QTest::addColumn<QStringList>("skipped"); // LINE: reason
         QTest::newRow("CR LF") << QByteArray("@core1   4.9 1.2\r\n@b 40 1.25\r\n") << "CORE1 4.9 1.2; B 40 1.25"
                                << QStringList();
-        QTest::newRow("CR") << QByteArray("@a 1 2\r@b 3 4\r") << "A 1 2; B 3 4" << QStringList();
-        QTest::newRow("last line without end") << QByteArray("@a 1 2\n@b 3 4") << "A 1 2; B 3 4" << QStringList();
+        QTest::newRow("CR, last line without end") << QByteArray("@a 1 2\r@b 3 4") << "A 1 2; B 3 4" << QStringList();
         QTest::newRow("every line end counts once")
                 << QByteArray("x\ry\nz\r\n\r\n@bad\r\n") << "" << QStringList { "5: no AL" };
         QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf@a 1 2") << "A 1 2" << QStringList();
@@ -139,9 +143,12 @@ private slots:
         QTest::newRow("only the first 100 characters")
                 << QByteArray("@a 1" + QByteArray(96, ' ') + "2") << "" << QStringList { "1: no wire length per turn" };
         QByteArray many;
-        for (int i = 1; i <= 51; ++i)
+        QStringList fifty;
+        for (int i = 1; i <= 51; ++i) {
             many += "@c" + QByteArray::number(i) + " 1 2\n";
-        QTest::newRow("fifty records at most") << many << "fifty" << QStringList();
+            fifty << QStringLiteral("C%1 1 2").arg(i);
+        }
+        QTest::newRow("fifty records at most") << many << fifty.mid(0, 50).join(QLatin1String("; ")) << QStringList();
     }
 
     void coreTable()
@@ -154,12 +161,7 @@ private slots:
         for (int i = 1; i <= table.coreCount; ++i)
             read << QStringLiteral("%1 %2 %3").arg(table.coreName[std::size_t(i)]).arg(table.coreAL[std::size_t(i)])
                             .arg(table.coreWire[std::size_t(i)]);
-        if (cores == QLatin1String("fifty")) {
-            QCOMPARE(table.coreCount, 50);
-            QCOMPARE(read.last(), QStringLiteral("C50 1 2"));
-        } else {
-            QCOMPARE(read.join(QLatin1String("; ")), cores);
-        }
+        QCOMPARE(read.join(QLatin1String("; ")), cores);
         QStringList reasons;
         for (const CoreTable::SkippedLine &line : table.skipped)
             reasons << QStringLiteral("%1: %2").arg(line.lineNumber).arg(line.reason);
@@ -198,7 +200,6 @@ private slots:
         // turns sqrt(5024.9 / AL) = 10.13, 11.21, 20.46; wire N * w + 2.4 = 11.4, 16.15, 12.4.
         QTest::newRow("frequency then capacitance")
                 << QStringList { "0=7.1", "1=100" } << QStringList { "7.100", "100", "5.02", "224", t10, t11, t20 };
-        QTest::newRow("frequency alone") << QStringList { "0=0.5" } << QStringList { "0.500", "", "", "", "", "", "" };
         // f = 1 / (2 pi sqrt(10e-6 100e-12)) = 5.033 MHz, X = 2 pi f L = 316.2
         QTest::newRow("inductance then capacitance")
                 << QStringList { "2=10", "1=100" } << QStringList { "5.033", "100", "10.00", "316" } + at10uH;
@@ -244,6 +245,8 @@ private slots:
         // 10 turns: 4.9 uH, X = 2 pi 7.1e6 4.9e-6 = 218.6, C = 102.6 pF
         QTest::newRow("turns field read back") << QStringList { "0=7.1", "1=100", "4=10 turns 11\"" }
                 << QStringList { "7.100", "103", "4.90", "219", t10, t11, t20 };
+        QTest::newRow("erase forgets every quantity") << QStringList { "0=7.1", "1=100", "E", "3=50" }
+                << QStringList { "", "", "", "50", "", "", "" };
         QTest::newRow("turns beyond the loaded cores") << QStringList { "0=7.1", "1=100", "8=10" }
                 << QStringList { "7.100", "100", "5.02", "224", t10, t11, t20 };
     }
@@ -265,7 +268,6 @@ private slots:
         const QString big = QStringLiteral("1") + QString(305, QLatin1Char('0'));
         QTest::newRow("frequency beyond a double") << QStringList { "1=100" } << "0=" + big;
         QTest::newRow("turns squared beyond a double") << QStringList { "0=7.1" } << "4=1" + QString(160, QLatin1Char('0'));
-        QTest::newRow("impedance beyond a double") << QStringList { "2=" + big } << "0=10";
     }
 
     void refusedEntries()
@@ -278,22 +280,7 @@ private slots:
         QStringList expected = texts(earlier, 53);
         expected[index] = entry.section(QLatin1Char('='), 1); // the typed text stays
         QCOMPARE(texts(after, 53), expected);
-        QCOMPARE(after.freqHz(), earlier.freqHz());
-        QCOMPARE(after.capFarad(), earlier.capFarad());
-        QCOMPARE(after.indHenry(), earlier.indHenry());
-        QCOMPARE(after.reactOhm(), earlier.reactOhm());
-    }
-
-    void erase()
-    {
-        ResonanceSolver solver = solved({ "0=7.1", "1=100" });
-        solver.erase();
-        QCOMPARE(texts(solver), QStringList(7));
-        QCOMPARE(solver.coreTurns(1), 0.0);
-        // Nothing is left to complete an entry from.
-        solver.setText(3, QStringLiteral("50"));
-        solver.txt_LostFocus(3);
-        QCOMPARE(texts(solver), (QStringList { "", "", "", "50", "", "", "" }));
+        QCOMPARE(invariants::numbersOf(after), invariants::numbersOf(earlier));
     }
 
     void turnsHints()
