@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (std::fabs(reference) >= DBL_MIN || std::fabs(value) >= DBL_MIN)
         check(value == reference, "differs from the reference reading", text);
 
-    // A mask writes digits with an optional point and minus, never "-0", and
-    // what it writes reads back within half a step of its last decimal.
+    // Masks write plain numbers, never "-0", that read back within half a step of the last decimal.
     static const QRegularExpression shape(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
     static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
     for (const QString &mask : { mask::frequency, mask::inductance, mask::whole, mask::ohms }) {

@@ -1,8 +1,6 @@
 #pragma once
-// What must hold in both calculators whatever the user types, pastes or
-// erases, over sessions decoded from a stream of bytes: the fuzz input, or a
-// generator with a fixed start value in the normal suite. Each session
-// returns the first thing that is wrong, or an empty text.
+// What must hold in both calculators whatever is typed, pasted or erased, in
+// sessions decoded from bytes; each returns the first thing wrong, or nothing.
 
 #include "attensolver.h"
 #include "coretable.h"
@@ -21,17 +19,13 @@
 namespace corvane::invariants {
 
 // The bytes a session is decoded from; 0 once they are used up.
-class InputBytes
+struct InputBytes
 {
-public:
-    InputBytes(const std::uint8_t *data, std::size_t size) : m_data(data), m_end(data + size) {}
-    bool exhausted() const { return m_data >= m_end; }
-    std::uint8_t byte() { return exhausted() ? 0 : *m_data++; }
-    int below(int n) { return byte() % n; }
-
-private:
-    const std::uint8_t *m_data;
-    const std::uint8_t *m_end;
+    InputBytes(const std::uint8_t *data, std::size_t size) : next(data), end(data + size) {}
+    bool exhausted() const { return next >= end; }
+    int below(int n) { return exhausted() ? 0 : *next++ % n; }
+    const std::uint8_t *next;
+    const std::uint8_t *end;
 };
 
 // Keyboard digits and points, or something pasted from elsewhere.
@@ -58,9 +52,8 @@ inline QList<double> numbersOf(const AttenSolver &s)
     return { s.impedOhm(), s.attenDb(), s.r1Ohm(), s.r2Ohm(), s.r3Ohm(), s.r4Ohm() };
 }
 
-// Types texts into the fields of a solver and leaves them. The numbers stay
-// finite and not negative; a field shows what was typed into it or what the
-// program writes, which never holds a sign, an exponent, "nan" or "inf".
+// Types into a solver's fields and leaves them: its numbers stay finite and not negative, and a
+// field shows what was typed or what the program writes (no sign, exponent, "nan" or "inf").
 template <class Solver>
 class Session
 {

@@ -19,11 +19,7 @@ class TestCommands : public QObject
 private slots:
     void init()
     {
-        Launcher::replace([](const QString &, const QStringList &) { return true; },
-                          [this](const QUrl &url) {
-                              m_urls << url;
-                              return true;
-                          });
+        Launcher::replace({}, [this](const QUrl &url) { m_urls << url; return true; });
     }
 
     void cleanup()
@@ -44,7 +40,6 @@ private slots:
         QTest::newRow("tall: the height fills") << QSize(100, 200) << QSizeF(190, 277) << QSizeF(138.5, 277)
                                                 << int(QPageLayout::Portrait);
         QTest::newRow("square") << QSize(200, 200) << QSizeF(277, 190) << QSizeF(190, 190) << int(QPageLayout::Portrait);
-        QTest::newRow("empty") << QSize(0, 100) << QSizeF(190, 277) << QSizeF() << int(QPageLayout::Landscape);
     }
 
     void pictureOnPage()
@@ -61,7 +56,7 @@ private slots:
         printer.setPageOrientation(QPageLayout::Landscape);
         QPainter painter;
         QVERIFY(Module1::printScaledPicture(printer, painter, QPixmap(picture)));
-        QCOMPARE(painter.isActive(), !picture.isEmpty());
+        QVERIFY(painter.isActive());
         QCOMPARE(int(printer.pageLayout().orientation()), orientation);
     }
 
