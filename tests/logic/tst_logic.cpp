@@ -261,7 +261,6 @@ private slots:
                 << QStringList { "", "149", "3.36", "150", "8 turns 10\"", "9 turns 14\"", "17 turns 11\"" };
         QTest::newRow("same field twice") << QStringList { "0=7.1", "1=100", "1=200" }
                 << QStringList { "7.100", "200", "5.02", "224", t10, t11, t20 };
-        QTest::newRow("zero ignored") << QStringList { "0=7.1", "1=0" } << QStringList { "7.100", "0", "", "", "", "", "" };
         // 10 turns: 4.9 uH, X = 2 pi 7.1e6 4.9e-6 = 218.6, C = 102.6 pF
         QTest::newRow("turns field read back") << QStringList { "0=7.1", "1=100", "4=10 turns 11\"" }
                 << QStringList { "7.100", "103", "4.90", "219", t10, t11, t20 };
@@ -340,7 +339,6 @@ private slots:
         const QStringList db10 { "50.0", "10.0", "96.2", "96.2", "71.2", "26.0", "26.0", "35.1" };
         const QString r1Refusal = QStringLiteral("R1 must be larger than the impedance when no attenuation is set");
 
-        QTest::newRow("new window") << QStringList() << start << QString();
         QTest::newRow("10 dB") << QStringList { "1=10" } << db10 << QString();
         QTest::newRow("3 dB") << QStringList { "1=3" }
                               << QStringList { "50.0", "3.0", "292.4", "292.4", "17.6", "8.5", "8.5", "141.9" } << QString();
@@ -348,9 +346,14 @@ private slots:
                 << QStringList { "50.0", "9.5", "100.0", "100.0", "66.7", "25.0", "25.0", "37.5" } << QString();
         QTest::newRow("right R3 10 gives 3.5 dB") << QStringList { "6=10" }
                 << QStringList { "50.0", "3.5", "250.0", "250.0", "20.8", "10.0", "10.0", "120.0" } << QString();
-        const QStringList r50 { "50.0", "7.7", "120.7", "120.7", "50.0", "20.7", "20.7", "50.0" };
-        QTest::newRow("R2 50") << QStringList { "4=50" } << r50 << QString();
-        QTest::newRow("R4 50") << QStringList { "7=50" } << r50 << QString();
+        QTest::newRow("R2 50") << QStringList { "4=50" }
+                << QStringList { "50.0", "7.7", "120.7", "120.7", "50.0", "20.7", "20.7", "50.0" } << QString();
+        // (Z + sqrt(R4^2 + Z^2)) / R4 = 1.618 = K: 4.18 dB, R1 = 50 (K + 1) / (K - 1) = 211.8, R2 = 25, R3 = 11.8
+        QTest::newRow("R4 100") << QStringList { "7=100" }
+                << QStringList { "50.0", "4.2", "211.8", "211.8", "25.0", "11.8", "11.8", "100.0" } << QString();
+        // Z = 2 R2 K / (K^2 - 1) = 70.27; R1 = 135.27, R3 = 36.51, R4 = 49.38
+        QTest::newRow("R2 with 10 dB kept") << QStringList { "1=10", "4=100" }
+                << QStringList { "70.3", "10.0", "135.3", "135.3", "100.0", "36.5", "36.5", "49.4" } << QString();
         // Z = 100 (K - 1) / (K + 1) = 51.95; R2 = Z / 2 (K^2 - 1) / K = 73.93, R3 = 26.99, R4 = 2 Z K / (K^2 - 1) = 36.51
         QTest::newRow("right R1 with 10 dB kept") << QStringList { "1=10", "3=100" }
                 << QStringList { "51.9", "10.0", "100.0", "100.0", "73.9", "27.0", "27.0", "36.5" } << QString();
@@ -491,11 +494,11 @@ private slots:
                        "T R3 (right): 26.0", "T R4: 35.1" } << "";
         QTest::newRow("field by number") << L { "attenuator", "5=10" } << 0
                 << L { "Attenuation dB: 3.5", "Pi R1 (right): 250.0", "T R3 (left): 10.0" } << "";
-        // 1 W into the matched 10 dB Pi pad: R1 in 50 / 96.25 = 0.519 W (rating at least 1.04 W: 2 W),
-        // R2 (V1 / (R2 + R1 || 50))^2 R2 = 0.329 W (1 W), R1 out 5 / 96.25 = 0.0519 W (1/8 W), load 0.1 W.
-        QTest::newRow("power") << L { "attenuator", "--power", "30dBm", "db=10" } << 0
-                << L { "Power in: 1.00 W (30.0 dBm), pads terminated in 50.0 ohms", "Pi R1 (input): 0.519 W, rating 2 W",
-                       "Pi R2: 0.329 W, rating 1 W", "Pi R1 (output): 0.0519 W, rating 1/8 W", "Pi load: 0.100 W" } << "";
+        // 33 dBm = 1.995 W into the matched 10 dB Pi pad: R1 in 1.995 * 50 / 96.25 = 1.04 W (rating at
+        // least 2.07 W: 3 W), R2 (V1 / (R2 + R1 || 50))^2 R2 = 0.656 W (2 W), R1 out 0.104 W (1/4 W), load 0.1995 W.
+        QTest::newRow("power") << L { "attenuator", "--power", "33dBm", "db=10" } << 0
+                << L { "Power in: 2.00 W (33.0 dBm), pads terminated in 50.0 ohms", "Pi R1 (input): 1.04 W, rating 3 W",
+                       "Pi R2: 0.656 W, rating 2 W", "Pi R1 (output): 0.104 W, rating 1/4 W", "Pi load: 0.200 W" } << "";
         QTest::newRow("power without a pad") << L { "attenuator", "--power", "1" } << 1 << L { "Impedance: 50.0" }
                                              << "give an attenuation";
         QTest::newRow("refused entry") << L { "attenuator", "r1=40", "db=10" } << 3 << L { "Attenuation dB:" }

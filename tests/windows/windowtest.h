@@ -15,8 +15,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
 class MessageWatcher : public QObject
 {
 public:
@@ -42,15 +40,15 @@ inline int focusIndex()
     return field ? field->index() : -1;
 }
 
-// Types into whatever has the focus ("\r" Enter, "\t" Tab, "\b" Backspace, "\x10" Ctrl+P);
+// Types into whatever has the focus ("\r" Enter, "\n" keypad Enter, "\t" Tab, "\b" Backspace, "\x10" Ctrl+P);
 // after each key the window gets what it queued and, after a message box, the activation back.
 inline void typeKeys(QWidget *window, const QString &keys)
 {
     for (QChar c : keys) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
-        static const QHash<QChar, Qt::Key> named { { u'\r', Qt::Key_Return }, { u'\t', Qt::Key_Tab },
-                                                   { u'\b', Qt::Key_Backspace }, { u'\x10', Qt::Key_P } };
+        static const QHash<QChar, Qt::Key> named { { u'\r', Qt::Key_Return }, { u'\n', Qt::Key_Enter },
+                                                   { u'\t', Qt::Key_Tab }, { u'\b', Qt::Key_Backspace }, { u'\x10', Qt::Key_P } };
         if (named.contains(c))
             QTest::keyClick(focus, named.value(c), c == u'\x10' ? Qt::ControlModifier : Qt::NoModifier);
         else
