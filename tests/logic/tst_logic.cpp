@@ -33,23 +33,29 @@ CoreTable readTable(const QByteArray &bytes)
     return CoreTable::read(file);
 }
 
-// "INDEX=TEXT" entries typed into fields of a solver, each field left after
-// it, and "E" for the Erase key.
+// "INDEX=TEXT" entries typed into the fields of a solver, each field left
+// after it, and "E" for the Erase key.
+template <class Solver>
+Solver typedInto(Solver solver, const QStringList &entries)
+{
+    for (const QString &entry : entries) {
+        const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
+        if (entry == QLatin1String("E")) {
+            solver.erase();
+        } else {
+            solver.setText(index, entry.section(QLatin1Char('='), 1));
+            solver.txt_LostFocus(index);
+        }
+    }
+    return solver;
+}
+
 // The cores are AL 49, 40 and 12 nH with 0.9, 1.25 and 0.5 inches a turn.
 ResonanceSolver solved(const QStringList &entries, CoreTable cores = readTable("@x 49 0.9\n@y 40 1.25\n@z 12 0.5\n"))
 {
     ResonanceSolver solver(std::move(cores));
     solver.txt_LostFocus(53);
-    for (const QString &entry : entries) {
-        if (entry == QLatin1String("E")) {
-            solver.erase();
-            continue;
-        }
-        const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
-        solver.setText(index, entry.section(QLatin1Char('='), 1));
-        solver.txt_LostFocus(index);
-    }
-    return solver;
+    return typedInto(std::move(solver), entries);
 }
 
 QStringList texts(const ResonanceSolver &solver, int last = 6)
@@ -60,22 +66,13 @@ QStringList texts(const ResonanceSolver &solver, int last = 6)
     return list;
 }
 
-// A window's solver after its first activation left field 0, then "INDEX=TEXT"
-// entries (each field left after typing) and "E" for the Erase key.
+// As a window starts: 50.0 in field 0, which its first activation leaves.
 AttenSolver attenSolved(const QStringList &entries)
 {
     AttenSolver solver;
     solver.formLoad();
     solver.txt_LostFocus(0);
-    for (const QString &entry : entries) {
-        const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
-        solver.setText(index, entry.section(QLatin1Char('='), 1));
-        if (entry == QLatin1String("E"))
-            solver.erase();
-        else
-            solver.txt_LostFocus(index);
-    }
-    return solver;
+    return typedInto(solver, entries);
 }
 
 constexpr double K10 = 3.1622776601683795; // 10 dB: 10^(10 / 20)
@@ -370,6 +367,8 @@ private slots:
         QTest::newRow("R1 equal to the impedance") << QStringList { "2=50" } << start << r1Refusal;
         QTest::newRow("R3 equal to the impedance") << QStringList { "5=50" } << start
                 << QStringLiteral("R3 must be smaller than the impedance when no attenuation is set");
+        QTest::newRow("attenuation too small") << QStringList { "1=0.00000000000000001" } << start
+                << QStringLiteral("The attenuation is too small to calculate with");
         QTest::newRow("attenuation too large") << QStringList { "1=10", "1=4000" } << db10
                 << QStringLiteral("The attenuation is too large to calculate with (at most about 3082 dB)");
     }
