@@ -479,6 +479,8 @@ private slots:
                        "Y: 11 turns 16\"" } << "";
         QTest::newRow("turns by core") << L { "resonance", "--core-table", "@three.ini", "f=7.1", "t1=20" } << 0
                 << L { "Capacitance pF: 26", "Inductance uH: 19.60", "Impedance ohms: 874", "X: 20 turns 20\"" } << "";
+        QTest::newRow("resonance as JSON") << L { "resonance", "--json", "--core-table", "@three.ini", "f=7.1", "c=100" }
+                << 0 << L { "    \"freqHz\": 7100000,", "    \"lastField\": 1," } << "";
         QTest::newRow("resonance without entries") << L { "resonance" } << 2 << none << "no ENTRY given";
         QTest::newRow("cores") << L { "cores", "--core-table", "@three.ini" } << 0
                 << L { " 1  X  AL 49  wire per turn 0.9", " 3  Z  AL 12  wire per turn 0.5", "3 cores loaded.",
