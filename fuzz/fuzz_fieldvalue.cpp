@@ -2,70 +2,32 @@
 #include "displaymask.h"
 #include "fieldvalue.h"
 
-#include <QByteArray>
 #include <QRegularExpression>
-#include <QString>
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 using namespace corvane;
 
 static void check(bool ok, const char *what, const QString &text)
 {
-    if (ok)
-        return;
-    std::fprintf(stderr, "%s: \"%s\"\n", what, qPrintable(text.left(200)));
-    std::abort();
+    if (!ok) {
+        std::fprintf(stderr, "%s: \"%s\"\n", what, qPrintable(text.left(200)));
+        std::abort();
+    }
 }
 
 // The leading-number rule written a second way: drop the blanks, take the
 // longest leading number with an optional exponent, and convert it with strtod.
-static double referenceValue(const QString &text)
+static double referenceValue(QString text)
 {
-    QString squeezed = text;
-    squeezed.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
-    static const QRegularExpression leading(
-            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([EeDd][+-]?[0-9]+)?"));
-    const QRegularExpressionMatch match = leading.match(squeezed);
-    if (!match.hasMatch())
-        return 0;
-    QByteArray number = match.captured(0).toLatin1();
-    number.replace('D', 'e').replace('d', 'e');
-    const double value = std::strtod(number.constData(), nullptr); // nothing here sets a locale
+    text.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    static const QRegularExpression leading(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([EeDd][+-]?[0-9]+)?"));
+    QByteArray number = leading.match(text).captured(0).toLatin1().replace('D', 'e').replace('d', 'e');
+    const double value = std::strtod(number.constData(), nullptr);
     return std::isfinite(value) ? value : 0;
-}
-
-static void checkMasked(double value, const QString &mask)
-{
-    const QString text = formatMask(value, mask);
-    if (!std::isfinite(value)) {
-        check(text.isEmpty(), "not finite but shown", text);
-        return;
-    }
-    // Digits with one optional point, an optional minus and nothing else:
-    // never "nan", "inf", an exponent or a group separator.
-    static const QRegularExpression shape(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    check(shape.match(text).hasMatch(), "mask output is not a plain number", text);
-    // Never "-0": a minus sign only stands before a digit that is not zero.
-    static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
-    if (text.startsWith(QLatin1Char('-')))
-        check(nonZero.match(text).hasMatch(), "minus zero", text);
-    // What a mask shows reads back as the value, within half a step of the last decimal.
-    const qsizetype point = mask.indexOf(QLatin1Char('.'));
-    const int decimals = point < 0 ? 0 : int(mask.size() - point - 1);
-    const double back = fieldValue(text);
-    if (std::fabs(value) < 1e15)
-        check(std::fabs(back - value) <= 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-14,
-              "mask output does not read back", text);
-    // The output is a fixed point: written again it stays the same (below the
-    // top of the double range, where the shown digits read back as too large).
-    if (std::fabs(value) < 1e300)
-        check(formatMask(back, mask) == text, "mask output changes when written again", text);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -73,23 +35,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     const double value = fieldValue(text);
     check(std::isfinite(value), "value not finite", text);
-
-    // Both readings agree, except at the edge of the double range where one
-    // may keep a denormal the other gives up as too small to matter.
+    // Both readings agree, except where one keeps a denormal the other gives up.
     const double reference = referenceValue(text);
     if (std::fabs(reference) >= DBL_MIN || std::fabs(value) >= DBL_MIN)
         check(value == reference, "differs from the reference reading", text);
 
-    for (const QString &mask : { mask::frequency, mask::inductance, mask::whole, mask::turns, mask::ohms,
-                                 mask::impedance })
-        checkMasked(value, mask);
-
-    // The raw bytes as a double too, so every bit pattern meets the masks.
-    if (size >= sizeof(double)) {
-        double raw;
-        std::memcpy(&raw, data, sizeof raw);
-        for (const QString &mask : { mask::frequency, mask::whole, mask::ohms })
-            checkMasked(raw, mask);
+    // Masks write plain numbers, never "-0", that read back within half a step of the last decimal.
+    static const QRegularExpression shape(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
+    for (const QString &mask : { mask::frequency, mask::inductance, mask::whole, mask::ohms }) {
+        const QString shown = formatMask(value, mask);
+        check(shape.match(shown).hasMatch(), "mask output is not a plain number", shown);
+        check(!shown.startsWith(QLatin1Char('-')) || shown.contains(nonZero), "minus zero", shown);
+        const int decimals = int(mask.size() - mask.indexOf(QLatin1Char('.')) - 1) % int(mask.size());
+        if (std::fabs(value) < 1e15)
+            check(std::fabs(fieldValue(shown) - value) <= 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-14,
+                  "mask output does not read back", shown);
     }
     return 0;
 }

@@ -1,327 +1,166 @@
 #pragma once
-// Sessions of entries decoded from a stream of bytes: the fuzz input, or a
-// random generator with a fixed start value in the randomized test. Each step
-// is an erase, or a field that the user types into (keyboard characters, or
-// pasted junk), edits or just passes through, and then leaves.
+// What must hold in both calculators whatever is typed, pasted or erased, in
+// sessions decoded from bytes; each returns the first thing wrong, or nothing.
 
-#include "invariants.h"
+#include "attensolver.h"
+#include "coretable.h"
+#include "resonancesolver.h"
 
 #include <QBuffer>
-#include <QByteArray>
+#include <QRegularExpression>
 #include <QStringList>
 
+#include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <iterator>
-#include <random>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace corvane::invariants {
 
-class ByteSource
+// The bytes a session is decoded from; 0 once they are used up.
+struct InputBytes
 {
-public:
-    virtual ~ByteSource() = default;
-    virtual bool exhausted() const = 0;
-    // The next byte; 0 once exhausted.
-    virtual std::uint8_t byte() = 0;
-
-    int below(int n) { return byte() % n; }
+    InputBytes(const std::uint8_t *data, std::size_t size) : next(data), end(data + size) {}
+    bool exhausted() const { return next >= end; }
+    int below(int n) { return exhausted() ? 0 : *next++ % n; }
+    const std::uint8_t *next;
+    const std::uint8_t *end;
 };
 
-class InputBytes : public ByteSource
+// Keyboard digits and points, or something pasted from elsewhere.
+inline QString typedText(InputBytes &in)
 {
-public:
-    InputBytes(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
-    bool exhausted() const override { return m_pos >= m_size; }
-    std::uint8_t byte() override { return exhausted() ? 0 : m_data[m_pos++]; }
-
-private:
-    const std::uint8_t *m_data;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
-
-class RandomBytes : public ByteSource
-{
-public:
-    explicit RandomBytes(std::uint32_t start) : m_generator(start) {}
-    bool exhausted() const override { return false; }
-    std::uint8_t byte() override { return std::uint8_t(m_generator() & 0xff); }
-
-private:
-    std::mt19937 m_generator;
-};
-
-// Pieces of text users paste from elsewhere.
-inline const QStringList &pastedPieces()
-{
-    static const QStringList pieces {
-        QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-1"), QStringLiteral("-0"),
-        QStringLiteral("+5"), QStringLiteral("1e308"), QStringLiteral("1E309"), QStringLiteral("1e-320"),
-        QStringLiteral("1D5"), QStringLiteral("2.5e-3"), QStringLiteral(" 7 . 1"), QStringLiteral("\t\n"),
-        QStringLiteral("0x1F"), QStringLiteral("1,5"), QStringLiteral("3082.6"), QStringLiteral("1e-16"),
-        QStringLiteral("\r"), QString(QChar(0)), QStringLiteral("\u0663\u0661"), QStringLiteral("\uff11\uff12"),
-        QStringLiteral("10 turns 11\""), QStringLiteral("50.0"), QStringLiteral("e"), QStringLiteral("."),
-        QStringLiteral("999999999999999.5"), QStringLiteral("0.0000001"), QStringLiteral("\u00a0"),
-        QStringLiteral("\U0001F600"),
-    };
-    return pieces;
-}
-
-// A text put into a field: what the keyboard lets through (digits and "."),
-// a long run of digits, raw pasted bytes, pasted pieces, or nothing.
-inline QString typedText(ByteSource &in)
-{
-    const int kind = in.below(10);
+    static const QStringList pasted { "", "0", ".", "nan", "inf", "-1", "+5", "1e308", "1E309", "1e-320",
+                                      "10 turns 11\"", "4,9", QString(400, QLatin1Char('9')),
+                                      "0." + QString(330, QLatin1Char('0')) + "1" };
+    if (in.below(4) == 0)
+        return pasted.at(in.below(int(pasted.size())));
     QString text;
-    if (kind <= 5) {
-        const int length = 1 + in.below(8);
-        for (int i = 0; i < length; ++i) {
-            const int c = in.below(12);
-            text += c < 10 ? QChar(u'0' + c) : QChar(u'.');
-        }
-    } else if (kind == 6) {
-        const int length = 1 + in.byte() * (1 + in.below(8));
-        const QChar digit(u'0' + in.below(10));
-        text = QString(length, digit);
-        if (in.below(2))
-            text.insert(in.below(length + 1), QLatin1Char('.'));
-    } else if (kind == 7) {
-        const int length = in.below(24);
-        QByteArray bytes;
-        for (int i = 0; i < length; ++i)
-            bytes += char(in.byte());
-        text = QString::fromUtf8(bytes);
-    } else if (kind == 8) {
-        const int count = 1 + in.below(3);
-        for (int i = 0; i < count; ++i)
-            text += pastedPieces().at(in.below(int(pastedPieces().size())));
-    }
+    for (int n = in.below(8); n > 0; --n)
+        text += QLatin1Char("0123456789.."[in.below(12)]);
     return text;
 }
 
-// A number of the core table: as the loader may give it, any finite value.
-inline double tableNumber(ByteSource &in)
+inline QList<double> numbersOf(const ResonanceSolver &s)
 {
-    switch (in.below(10)) {
-    case 0:
-        return 0;
-    case 1:
-        return -(1 + in.byte()) / 8.0;
-    case 2: {
-        std::uint8_t bytes[sizeof(double)];
-        for (std::uint8_t &b : bytes)
-            b = in.byte();
-        double value;
-        std::memcpy(&value, bytes, sizeof value);
-        return std::isfinite(value) ? value : 0;
-    }
-    case 3:
-        return 1e-300 * (1 + in.byte());
-    case 4:
-        return 1e250 * (1 + in.byte());
-    default:
-        return (1 + in.byte()) / 4.0;
-    }
+    return { s.freqHz(), s.capFarad(), s.indHenry(), s.reactOhm() };
 }
 
-inline CoreTable tableFrom(ByteSource &in)
+inline QList<double> numbersOf(const AttenSolver &s)
 {
-    CoreTable table;
-    table.coreCount = in.below(CoreTable::MaxRecords + 1);
-    for (int i = 1; i <= table.coreCount; ++i) {
-        const std::size_t slot = std::size_t(i);
-        table.coreName[slot] = QStringLiteral("C%1").arg(i);
-        table.coreAL[slot] = tableNumber(in);
-        table.coreWire[slot] = tableNumber(in);
-    }
-    return table;
+    return { s.impedOhm(), s.attenDb(), s.r1Ohm(), s.r2Ohm(), s.r3Ohm(), s.r4Ohm() };
 }
 
-// The last steps of a session, to say what led to a violation.
-class Trace
+// Types into a solver's fields and leaves them: its numbers stay finite and not negative, and a
+// field shows what was typed or what the program writes (no sign, exponent, "nan" or "inf").
+template <class Solver>
+class Session
 {
 public:
-    void add(const QString &step)
+    Session(Solver solver, const char *top, const char *rest) : solver(std::move(solver)), m_top(top), m_rest(rest) {}
+
+    QString enter(int index, const QString &text)
     {
-        m_steps << step;
-        if (m_steps.size() > 16)
-            m_steps.removeFirst();
+        m_typed[index] << text;
+        solver.setText(index, text);
+        solver.txt_LostFocus(index);
+        for (double x : numbersOf(solver))
+            if (!(std::isfinite(x) && x >= 0))
+                return QStringLiteral("a number is negative or not finite");
+        for (int i = 0; i < Solver::FieldCount; ++i) {
+            const QString shown = solver.text(i);
+            if (!shown.isEmpty() && !m_typed[i].contains(shown) && !(i < 4 ? m_top : m_rest).match(shown).hasMatch())
+                return QStringLiteral("field %1 shows \"%2\"").arg(i).arg(shown.left(80));
+        }
+        return QString();
     }
-    QString report(const QString &problem) const
-    {
-        return problem + QStringLiteral("\n  after: ") + m_steps.join(QStringLiteral("\n         "));
-    }
+    Solver solver;
 
 private:
-    QStringList m_steps;
+    QRegularExpression m_top;
+    QRegularExpression m_rest;
+    QStringList m_typed[Solver::FieldCount];
 };
 
-// What a run of sessions went through, to tell that it reached the calculations.
-struct SessionStats
+inline Session<ResonanceSolver> resonance(const CoreTable &table)
 {
-    int steps = 0;
-    int taken = 0;   // entries that changed something
-    int refused = 0; // entries refused as out of range (attenuator)
-    int solved = 0;  // steps after which all quantities were known
-};
-
-// One step on a field: the new text, or no change (the focus only passes).
-template <class Check, class Solver>
-QString editAndLeave(ByteSource &in, Check &check, const Solver &solver, int index, Trace &trace)
-{
-    const QString current = solver.text(index);
-    switch (in.below(16)) {
-    case 0:
-        trace.add(QStringLiteral("leave %1").arg(index));
-        break;
-    case 1: { // Backspace at the end
-        const QString text = current.left(qMax<qsizetype>(0, current.size() - 1 - in.below(4)));
-        trace.add(QStringLiteral("edit %1 to %2, leave").arg(index).arg(quoted(text)));
-        check.type(index, text);
-        break;
-    }
-    case 2: { // typed after what the field shows
-        const QString text = current + typedText(in);
-        trace.add(QStringLiteral("edit %1 to %2, leave").arg(index).arg(quoted(text)));
-        check.type(index, text);
-        break;
-    }
-    default: {
-        const QString text = typedText(in);
-        trace.add(QStringLiteral("type %1 into %2, leave").arg(quoted(text)).arg(index));
-        check.type(index, text);
-        break;
-    }
-    }
-    return check.leave(index);
+    Session<ResonanceSolver> session(ResonanceSolver(table), "^[0-9]+(\\.[0-9]+)?$", "^[0-9]+ turns [0-9]+\"$");
+    session.solver.txt_LostFocus(ResonanceSolver::FirstTurnsField);
+    return session;
 }
 
-inline QString resonanceSession(ByteSource &in, int maxSteps, SessionStats *stats = nullptr)
+inline QString resonanceSession(InputBytes &in, int maxSteps)
 {
-    ResonanceSolver solver(tableFrom(in));
-    ResonanceCheck check(solver);
-    Trace trace;
-    QStringList cores;
-    for (int i = 1; i <= solver.cores().coreCount; ++i)
-        cores << QStringLiteral("%1/%2").arg(number(solver.cores().coreAL[std::size_t(i)]),
-                                             number(solver.cores().coreWire[std::size_t(i)]));
-    trace.add(QStringLiteral("cores (AL/wire): ") + cores.join(QLatin1Char(' ')));
-    QString problem = check.state();
-    for (int step = 0; step < maxSteps && problem.isEmpty() && !in.exhausted(); ++step) {
-        const int op = in.byte();
-        if (op < 8) {
-            trace.add(QStringLiteral("erase"));
-            problem = check.erase();
+    static const double als[] = { 49, 40, 12, 4.9, 0, -4, 1e-300, 1e300 };
+    CoreTable table;
+    table.coreCount = 1 + in.below(5);
+    for (int i = 1; i <= table.coreCount; ++i) {
+        table.coreName[std::size_t(i)] = QStringLiteral("C%1").arg(i);
+        table.coreAL[std::size_t(i)] = als[in.below(8)];
+        table.coreWire[std::size_t(i)] = in.below(3) * 0.5;
+    }
+    Session session = resonance(table);
+    QString problem;
+    for (int step = 0; step < maxSteps && !in.exhausted() && problem.isEmpty(); ++step) {
+        const int index = in.below(2) ? in.below(4) : ResonanceSolver::FirstTurnsField + in.below(8);
+        if (in.below(12) == 0)
+            session.solver.erase();
+        else
+            problem = session.enter(index, typedText(in));
+    }
+    return problem;
+}
+
+inline QString attenuatorSession(InputBytes &in, int maxSteps)
+{
+    Session<AttenSolver> session(AttenSolver(), "^[0-9]+\\.[0-9]$", "^[0-9]+\\.[0-9]$");
+    session.solver.formLoad();
+    QString problem;
+    for (int step = 0; step < maxSteps && !in.exhausted() && problem.isEmpty(); ++step) {
+        if (in.below(12) == 0) {
+            session.solver.erase();
             continue;
         }
-        // Mostly the four top fields, else any field, turns fields without a core too.
-        const int index = in.below(2) ? in.below(4) : in.below(ResonanceSolver::FieldCount);
-        problem = editAndLeave(in, check, solver, index, trace);
-        if (stats) {
-            ++stats->steps;
-            stats->solved += solver.freqHz() > 0 && solver.capFarad() > 0 ? 1 : 0;
-        }
+        problem = session.enter(in.below(AttenSolver::FieldCount), typedText(in));
+        // R1 * R3 = Z * Z in every complete pair of pads.
+        const AttenSolver &s = session.solver;
+        const double z = s.impedOhm(), r1r3 = s.r1Ohm() * s.r3Ohm();
+        if (s.attenDb() > 0 && z > 1e-100 && z < 1e100 && r1r3 > 0 && std::isfinite(r1r3)
+            && std::fabs(r1r3 - z * z) > 1e-6 * z * z)
+            problem = QStringLiteral("R1 * R3 is not Z squared");
     }
-    if (stats)
-        stats->taken += check.taken();
-    return problem.isEmpty() ? QString() : trace.report(problem);
+    return problem;
 }
 
-inline QString attenuatorSession(ByteSource &in, int maxSteps, SessionStats *stats = nullptr)
-{
-    AttenSolver solver;
-    AttenCheck check(solver);
-    Trace trace;
-    trace.add(QStringLiteral("load"));
-    QString problem = check.formLoad();
-    for (int step = 0; step < maxSteps && problem.isEmpty() && !in.exhausted(); ++step) {
-        if (in.byte() < 8) {
-            trace.add(QStringLiteral("erase"));
-            problem = check.erase();
-            continue;
-        }
-        problem = editAndLeave(in, check, solver, in.below(AttenSolver::FieldCount), trace);
-        if (stats) {
-            ++stats->steps;
-            stats->refused += solver.refusal().isEmpty() ? 0 : 1;
-            stats->solved += solver.impedOhm() > 0 && solver.attenDb() > 0 ? 1 : 0;
-        }
-    }
-    if (stats)
-        stats->taken += check.taken();
-    return problem.isEmpty() ? QString() : trace.report(problem);
-}
-
-// A core table file of records, near-records and junk, with every kind of line end.
-inline QByteArray tableFile(ByteSource &in)
-{
-    static const char *const numbers[] = { "4.9", "1E3", "49", "0", "-2", "0.5", "1e400", "1e-400", "4,9",
-                                            "abc", ".", "1.2.3", "3e38", "12" };
-    static const char *const names[] = { "t50-2", "FT37-43", "x", "\xc3\xa4\xc3\x9f", "a@b", "\xff\xfe", "\t" };
-    static const char *const ends[] = { "\r\n", "\r\n", "\r", "\n", "" };
-    auto pick = [&in](const auto &list) { return QByteArray(list[in.below(int(std::size(list)))]); };
-
-    QByteArray file;
-    // Now and then more lines than the table can take records from.
-    const int lines = 1 + (in.below(4) ? in.below(60) : 4 * in.byte());
-    for (int i = 0; i < lines; ++i) {
-        QByteArray line;
-        switch (in.below(8)) {
-        case 0:
-        case 1:
-            line = "@" + pick(names) + " " + pick(numbers) + " " + pick(numbers);
-            break;
-        case 2:
-            line = "@  " + pick(names) + "   " + pick(numbers) + "  " + pick(numbers) + "  ";
-            break;
-        case 3:
-            line = "@" + pick(names) + " " + pick(numbers) + " " + pick(numbers) + " note";
-            break;
-        case 4:
-            line = "@" + pick(names) + "\t" + pick(numbers) + "\t" + pick(numbers);
-            break;
-        case 5:
-            for (int n = in.below(40); n > 0; --n)
-                line += char(in.byte());
-            break;
-        case 6:
-            line = in.below(2) ? "Notes on the cores" : " @x 1 2";
-            break;
-        default:
-            line = in.below(2) ? "@" : "@" + QByteArray(120, 'x') + " 1 2";
-            break;
-        }
-        file += line + pick(ends);
-    }
-    return file;
-}
-
-// The table that 'bytes' give as the core table file, then 100 pF, 7.1 MHz
-// and 20 turns on the first core: every loaded core shows turns that fit, or nothing.
+// Bytes as the core table file, then one calculation on what it loaded.
 inline QString coreTableSession(const QByteArray &bytes)
 {
-    QBuffer file;
-    file.setData(bytes);
+    QByteArray copy = bytes;
+    QBuffer file(&copy);
     file.open(QIODevice::ReadOnly);
-    CoreTable table = CoreTable::read(file);
-    QString problem = checkCoreTable(table);
-    if (!problem.isEmpty())
-        return QStringLiteral("loading: ") + problem;
+    const CoreTable table = CoreTable::read(file);
+    if (table.coreCount < 0 || table.coreCount > CoreTable::MaxRecords || table.skippedCount < table.skipped.size())
+        return QStringLiteral("impossible counts");
+    for (int i = 1; i <= table.coreCount; ++i)
+        if (table.coreName[std::size_t(i)].contains(QLatin1Char(' ')) || !std::isfinite(table.coreAL[std::size_t(i)]))
+            return QStringLiteral("record %1 is not a usable core").arg(i);
+    Session session = resonance(table);
+    QString problem;
+    for (const auto &[index, text] : { std::pair { 0, "7.1" }, { 1, "100" }, { 5, "11" }, { 3, "50" } })
+        if (problem.isEmpty())
+            problem = session.enter(index, QString::fromLatin1(text));
+    return problem;
+}
 
-    ResonanceSolver solver(std::move(table));
-    ResonanceCheck check(solver);
-    const QStringList entries { QStringLiteral("1=100"), QStringLiteral("0=7.1"), QStringLiteral("4=20") };
-    for (const QString &entry : entries) {
-        const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
-        if (index >= ResonanceSolver::FirstTurnsField && solver.cores().coreCount == 0)
-            break;
-        check.type(index, entry.section(QLatin1Char('='), 1));
-        problem = check.leave(index);
-        if (!problem.isEmpty())
-            return entry + QStringLiteral(": ") + problem;
+// What a fuzz target returns: a broken invariant stops the run with its description.
+inline int abortOn(const QString &problem)
+{
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::abort();
     }
-    return QString();
+    return 0;
 }
 
 } // namespace corvane::invariants

@@ -1,0 +1,138 @@
+#pragma once
+// What the window tests share: a user at the keyboard, one who answers every
+// message box with OK, and a desktop whose default printer writes a PDF file.
+
+#include "fieldedit.h"
+#include "printservices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class MessageWatcher : public QObject
+{
+public:
+    MessageWatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        m_timer.start(10);
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+inline int focusIndex()
+{
+    auto *field = qobject_cast<corvane::FieldEdit *>(QApplication::focusWidget());
+    return field ? field->index() : -1;
+}
+
+// Types into whatever has the focus ("\r" Enter, "\n" keypad Enter, "\t" Tab, "\b" Backspace, "\x10" Ctrl+P);
+// after each key the window gets what it queued and, after a message box, the activation back.
+inline void typeKeys(QWidget *window, const QString &keys)
+{
+    for (QChar c : keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        static const QHash<QChar, Qt::Key> named { { u'\r', Qt::Key_Return }, { u'\n', Qt::Key_Enter },
+                                                   { u'\t', Qt::Key_Tab }, { u'\b', Qt::Key_Backspace }, { u'\x10', Qt::Key_P } };
+        if (named.contains(c))
+            QTest::keyClick(focus, named.value(c), c == u'\x10' ? Qt::ControlModifier : Qt::NoModifier);
+        else
+            QTest::keyClick(focus, c.toLatin1());
+        QCoreApplication::processEvents();
+        QTRY_VERIFY(window->isActiveWindow());
+        QCoreApplication::processEvents();
+    }
+}
+
+class PdfPrintServices : public corvane::PrintServices
+{
+    QTemporaryDir m_dir;
+
+public:
+    PdfPrintServices() { corvane::PrintServices::setCurrent(this); }
+    ~PdfPrintServices() override { corvane::PrintServices::setCurrent(nullptr); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+    QString printerFile = filePath(QStringLiteral("page.pdf")); // empty: no printer installed
+    bool acceptPdf = true;
+    QString pdfFile; // empty: the user gives no file
+    QStringList reports;
+
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        if (printerFile.isEmpty())
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printerFile);
+        return printer;
+    }
+    bool offerPdf(QWidget *) override { return acceptPdf; }
+    QString pdfFileName(QWidget *) override { return pdfFile; }
+    void report(QWidget *, const QString &message) override { reports << message; }
+};
+
+// A key table: keys typed, texts of the first fields ("*" any), the focus and the messages.
+inline void keyColumns()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QStringList>("messages");
+}
+
+// One row of a key table; Ctrl+P prints and holds the picture it printed.
+template <class Window>
+void checkKeys(Window *window, QLabel *picture)
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, texts);
+    QFETCH(int, focus);
+    QFETCH(QStringList, messages);
+    MessageWatcher watcher;
+    typeKeys(window, keys);
+    QTRY_COMPARE(watcher.texts, messages);
+    QTRY_VERIFY(window->isActiveWindow());
+    QCOMPARE(focusIndex(), focus);
+    for (int i = 0; i < texts.size(); ++i)
+        if (texts.at(i) != QLatin1String("*"))
+            QCOMPARE(window->txt(i)->text(), texts.at(i));
+    QCOMPARE(picture->pixmap().isNull(), !keys.contains(QChar(0x10)));
+}
+
+// A layout table: object name, geometry (twips / 15) and the caption of a label or frame.
+inline void layoutColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+}
+
+inline void checkLayout(QWidget *window)
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    auto *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), caption);
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        QCOMPARE(frame->title(), caption);
+}
