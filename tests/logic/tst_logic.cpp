@@ -469,7 +469,7 @@ private slots:
         using L = QStringList;
 
         QTest::newRow("no arguments") << none << 2 << none << "Usage: corvane";
-        QTest::newRow("unknown subcommand") << L { "bogus" } << 2 << none << "Subcommands:";
+        QTest::newRow("unknown subcommand") << L { "bogus" } << 2 << none << "unknown subcommand 'bogus'";
         QTest::newRow("version") << L { "--version" } << 0 << L { "corvane 2.0.0" } << "";
         // The worked example: 7.1 MHz and 100 pF give 224 ohms and 5.02 uH; core X takes 10 turns,
         // which give 4.9 uH, -2.48 %, and resonate at 1 / (2 pi sqrt(4.9e-6 100e-12)) = 7.190 MHz.

@@ -92,11 +92,16 @@ private slots:
 
     void hintsFollowTheEntries()
     {
-        QCOMPARE(m_window->txt(4)->toolTip(),
-                 QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn"));
-        typeKeys(m_window.get(), QStringLiteral("7.1\r100\r"));
+        const QStringList start = m_window->txt(4)->toolTip().split(QLatin1Char('\n'));
+        QCOMPARE(start.value(0), QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn"));
+        QCOMPARE(start.value(1), QStringLiteral("Core table: %1 (3 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini"))));
+        QCOMPARE(m_window->txt(1)->toolTip(), QString());
+        typeKeys(m_window.get(), QStringLiteral("7.1\r120\r"));
+        // 120 pF at 7.1 MHz; E6 gives 100 pF: 7.1 * sqrt(120 / 100) = 7.7777 MHz, 9.54 % high.
+        QVERIFY(m_window->txt(1)->toolTip().contains(QStringLiteral("\nE6 100 pF: 7.7777 MHz, +9.54 %\n")));
+        typeKeys(m_window.get(), QStringLiteral("c100\r"));
         QVERIFY(m_window->txt(4)->toolTip().contains(QStringLiteral("\nExact turns: 10.127\n")));
-        QCOMPARE(m_window->txt(7)->toolTip(), QStringLiteral("No core is loaded in slot 4"));
+        QVERIFY(m_window->txt(7)->toolTip().startsWith(QStringLiteral("No core is loaded in slot 4\nCore table: ")));
     }
 
     void anotherWindowAndBack()
