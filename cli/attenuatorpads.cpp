@@ -1,124 +1,56 @@
 #include "attenuatorpads.h"
 
 #include "attensolver.h"
-#include "bridgedtpad.h"
 #include "commandline.h"
-#include "matchingpad.h"
+#include "invocation.h"
+#include "numbers.h"
+#include "output.h"
 #include "powerrating.h"
 #include "resistorhint.h"
 
-#include <QJsonDocument>
 #include <QTextStream>
-
-#include <cmath>
-#include <vector>
 
 namespace corvane::cli {
 
 namespace {
 
-// One resistor of a pad: its label in the text, its key in the JSON, its
-// value (infinite when the place is left open) and the power it takes.
-struct Part
+// The parts of a Pi or a T: R1 and R2, or R3 and R4, with or without their roles.
+std::vector<PartName> ladderParts(Pad::Kind kind, bool withRoles)
 {
-    const char *label;
-    const char *key;
-    double ohms;
-    double watts;
-};
-
-struct Pad
-{
-    QString heading;
-    const char *key;
-    std::vector<Part> parts;
-    double loadWatts = 0;
-};
-
-QJsonValue finiteOrNull(double value)
-{
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
+    const bool pi = kind == Pad::Pi;
+    const QString outer = pi ? QStringLiteral("R1") : QStringLiteral("R3");
+    const QString middle = pi ? QStringLiteral("R2") : QStringLiteral("R4");
+    const QString outerRole = pi ? QStringLiteral("shunt") : QStringLiteral("series");
+    const QString middleRole = pi ? QStringLiteral("series") : QStringLiteral("shunt");
+    const QString in = withRoles ? QStringLiteral(" (input %1)").arg(outerRole) : QStringLiteral(" (input)");
+    const QString out = withRoles ? QStringLiteral(" (output %1)").arg(outerRole) : QStringLiteral(" (output)");
+    return { { Pad::Input, outer + in, outer.toLower() + QStringLiteral("Input") },
+             { Pad::Middle, withRoles ? QStringLiteral("%1 (%2)").arg(middle, middleRole) : middle, middle.toLower() },
+             { Pad::Output, outer + out, outer.toLower() + QStringLiteral("Output") } };
 }
 
-QString ohmsText(double ohms)
+PadListing listing(const QString &heading, const QString &key, const Pad &pad, double zIn, double zOut,
+                   double inputWatts, std::vector<PartName> parts)
 {
-    return std::isfinite(ohms) ? QString::number(ohms, 'f', 1) + QStringLiteral(" ohms") : QStringLiteral("open");
+    return { heading, key, pad, PadNetwork::of(pad, zIn, zOut, inputWatts), std::move(parts) };
 }
 
-QString dbText(double db)
+int refuse(QJsonObject &object, const QString &why, const Invocation &invocation)
 {
-    return QString::number(db, 'f', 2) + QStringLiteral(" dB");
-}
-
-void printText(const std::vector<Pad> &pads, double inputWatts, QTextStream &out)
-{
-    for (const Pad &pad : pads) {
-        out << pad.heading << '\n';
-        for (const Part &part : pad.parts) {
-            out << "  " << part.label << ": " << ohmsText(part.ohms);
-            if (inputWatts > 0)
-                out << ", " << wattsText(part.watts) << ", rating "
-                    << PowerRating::text(PowerRating::forDissipation(part.watts));
-            out << '\n';
-        }
-        if (inputWatts > 0)
-            out << "  load: " << wattsText(pad.loadWatts) << '\n';
-    }
-}
-
-void addJson(const std::vector<Pad> &pads, double inputWatts, QJsonObject &object)
-{
-    QJsonObject power { { QStringLiteral("inputW"), inputWatts },
-                        { QStringLiteral("inputDbm"), 10 * std::log10(inputWatts * 1000) },
-                        { QStringLiteral("derating"), PowerRating::Derating } };
-    for (const Pad &pad : pads) {
-        QJsonObject values;
-        QJsonObject watts { { QStringLiteral("loadW"), pad.loadWatts } };
-        for (const Part &part : pad.parts) {
-            values.insert(QLatin1String(part.key) + QStringLiteral("Ohm"), finiteOrNull(part.ohms));
-            const double rating = PowerRating::forDissipation(part.watts);
-            watts.insert(QLatin1String(part.key),
-                         QJsonObject { { QStringLiteral("watts"), part.watts },
-                                       { QStringLiteral("ratingW"), rating > 0 ? QJsonValue(rating) : QJsonValue() } });
-        }
-        object.insert(QLatin1String(pad.key), values);
-        power.insert(QLatin1String(pad.key), watts);
-    }
-    if (inputWatts > 0)
-        object.insert(QStringLiteral("power"), power);
-}
-
-Pad matchingPad(const MatchingPad::Design &design, double zOut, double inputWatts, const QString &heading)
-{
-    const MatchingPad::Power p = MatchingPad::power(design, zOut, inputWatts);
-    Pad pad { heading, design.kind == PadCheck::Pi ? "pi" : "t", {}, p.load };
-    if (design.kind == PadCheck::Pi)
-        pad.parts = { { "R1 (input shunt)", "r1Input", design.input, p.input },
-                      { "R2 (series)", "r2", design.middle, p.middle },
-                      { "R1 (output shunt)", "r1Output", design.output, p.output } };
-    else
-        pad.parts = { { "R3 (input series)", "r3Input", design.input, p.input },
-                      { "R4 (shunt)", "r4", design.middle, p.middle },
-                      { "R3 (output series)", "r3Output", design.output, p.output } };
-    return pad;
-}
-
-int refuse(QJsonObject &object, const QString &why, bool json, QTextStream &out, QTextStream &err)
-{
-    if (json) {
+    if (invocation.isSet("json")) {
         object.insert(QStringLiteral("refusal"), why);
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        out.flush();
+        printJson(invocation.out(), object);
+        invocation.out().flush();
     }
-    err << "corvane attenuator: " << why << '\n';
+    invocation.say(why);
     return Refused;
 }
 
-QJsonObject figuresJson(double outer, double middle, const PadCheck::Figures &figures)
+QJsonObject figuresJson(double outer, double middle, const PadNetwork &figures)
 {
     return QJsonObject { { QStringLiteral("outerOhm"), outer },
                          { QStringLiteral("middleOhm"), middle },
-                         { QStringLiteral("lossDb"), figures.insertionLossDb },
+                         { QStringLiteral("lossDb"), figures.lossDb },
                          { QStringLiteral("inputOhm"), figures.inputOhm },
                          { QStringLiteral("returnLossDb"), finiteOrNull(figures.returnLossDb) } };
 }
@@ -136,89 +68,139 @@ QJsonValue pairJson(const StandardSeries::Pair &pair)
 
 } // namespace
 
-QString wattsText(double value)
+std::vector<PadListing> fieldPads(const AttenSolver &solver, double inputWatts)
 {
-    // What rounding leaves in a part that carries no current.
-    if (value < 1e-9)
-        return QStringLiteral("0 W");
-    const int magnitude = value > 0 ? int(std::floor(std::log10(value))) : 0;
-    return QString::number(value, 'f', qBound(0, 2 - magnitude, 12)) + QStringLiteral(" W");
+    const double z = solver.impedOhm();
+    std::vector<PadListing> pads {
+        listing(QStringLiteral("Pi"), QStringLiteral("pi"), Pad::symmetric(Pad::Pi, solver.r1Ohm(), solver.r2Ohm()),
+                z, z, inputWatts, ladderParts(Pad::Pi, false)),
+        listing(QStringLiteral("T"), QStringLiteral("t"), Pad::symmetric(Pad::T, solver.r3Ohm(), solver.r4Ohm()), z,
+                z, inputWatts, ladderParts(Pad::T, false)),
+    };
+    if (!pads[0].network.valid || !pads[1].network.valid)
+        pads.clear();
+    return pads;
 }
 
-int printPads(const AttenSolver &solver, const PadRequest &request, QTextStream &out, QTextStream &err)
+QString partPower(double watts)
+{
+    return wattsText(watts) + QStringLiteral(", rating ") + PowerRating::text(PowerRating::forDissipation(watts));
+}
+
+QString powerInText(double inputWatts)
+{
+    return QStringLiteral("%1 (%2 dBm)").arg(wattsText(inputWatts), QString::number(dbmOfWatts(inputWatts), 'f', 1));
+}
+
+QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
+{
+    QJsonObject power { { QStringLiteral("inputW"), inputWatts },
+                        { QStringLiteral("inputDbm"), dbmOfWatts(inputWatts) },
+                        { QStringLiteral("derating"), PowerRating::Derating } };
+    for (const PadListing &pad : pads) {
+        QJsonObject parts { { QStringLiteral("loadW"), pad.network.loadWatts } };
+        for (const PartName &part : pad.parts) {
+            const double watts = pad.network.watts[part.place];
+            const double rating = PowerRating::forDissipation(watts);
+            parts.insert(part.key, QJsonObject { { QStringLiteral("watts"), watts },
+                                                 { QStringLiteral("ratingW"), numberOrNull(rating > 0, rating) } });
+        }
+        power.insert(pad.key, parts);
+    }
+    return power;
+}
+
+int printPads(const AttenSolver &solver, const PadRequest &request, const Invocation &invocation)
 {
     const double z = solver.impedOhm();
     const double db = solver.attenDb();
     const double watts = request.inputWatts;
     QJsonObject object { { QStringLiteral("impedOhm"), z } };
-    std::vector<Pad> pads;
+    std::vector<PadListing> pads;
     if (request.bridgedT) {
         object.insert(QStringLiteral("attenDb"), db);
-        const BridgedTPad design = BridgedTPad::design(z, db);
+        const Pad pad = Pad::bridgedT(z, db);
         if (!(db > 0)) {
-            err << "corvane attenuator: --bridged-t needs an attenuation: give db=...\n";
+            invocation.say(QStringLiteral("--bridged-t needs an attenuation: give db=..."));
             return Failure;
         }
-        if (!design.valid)
+        if (!pad.valid)
             return refuse(object, QStringLiteral("no bridged-T pad can be worked out for %1 and %2")
-                                          .arg(ohmsText(z), dbText(db)), request.json, out, err);
-        const BridgedTPad::Power p = design.power(z, watts);
-        pads.push_back({ QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z), dbText(db)),
-                         "bridgedT",
-                         { { "series arm (input)", "seriesInput", design.seriesOhm, p.inputArm },
-                           { "series arm (output)", "seriesOutput", design.seriesOhm, p.outputArm },
-                           { "bridge", "bridge", design.bridgeOhm, p.bridge },
-                           { "shunt", "shunt", design.shuntOhm, p.shunt } },
-                         p.load });
+                                          .arg(ohmsText(z, 1), dbText(db)), invocation);
+        pads.push_back(listing(QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z, 1), dbText(db)),
+                               QStringLiteral("bridgedT"), pad, z, z, watts,
+                               { { Pad::Input, QStringLiteral("series arm (input)"), QStringLiteral("seriesInput") },
+                                 { Pad::Output, QStringLiteral("series arm (output)"), QStringLiteral("seriesOutput") },
+                                 { Pad::Bridge, QStringLiteral("bridge"), QStringLiteral("bridge") },
+                                 { Pad::Middle, QStringLiteral("shunt"), QStringLiteral("shunt") } }));
     } else {
         const double zOut = request.zOut;
-        const double minimum = MatchingPad::minimumLossDb(z, zOut);
+        const double minimum = Pad::minimumLossDb(z, zOut);
         object.insert(QStringLiteral("zOutOhm"), zOut);
         object.insert(QStringLiteral("minLossDb"), minimum);
-        const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z), ohmsText(zOut));
+        const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z, 1), ohmsText(zOut, 1));
         if (request.minLoss) {
             object.insert(QStringLiteral("attenDb"), minimum);
-            const MatchingPad::Design design = MatchingPad::minimumLoss(z, zOut);
-            if (!design.valid)
+            const Pad pad = Pad::minimumLoss(z, zOut);
+            if (!pad.valid)
                 return refuse(object, QStringLiteral("%1 and %2 are equal: they match without a pad")
-                                              .arg(ohmsText(z), ohmsText(zOut)), request.json, out, err);
-            const MatchingPad::Power p = MatchingPad::power(design, zOut, watts);
+                                              .arg(ohmsText(z, 1), ohmsText(zOut, 1)), invocation);
             // The series resistor sits on the side of the higher impedance.
-            Pad pad { QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)), "minLoss", {}, p.load };
-            if (design.input > 0)
-                pad.parts = { { "series (input)", "seriesInput", design.input, p.input },
-                              { "shunt (output)", "shuntOutput", design.middle, p.middle } };
-            else
-                pad.parts = { { "shunt (input)", "shuntInput", design.middle, p.middle },
-                              { "series (output)", "seriesOutput", design.output, p.output } };
-            pads.push_back(pad);
+            const bool seriesIn = pad.ohms[Pad::Input] > 0;
+            pads.push_back(listing(QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)),
+                                   QStringLiteral("minLoss"), pad, z, zOut, watts,
+                                   seriesIn ? std::vector<PartName> {
+                                           { Pad::Input, QStringLiteral("series (input)"), QStringLiteral("seriesInput") },
+                                           { Pad::Middle, QStringLiteral("shunt (output)"), QStringLiteral("shuntOutput") } }
+                                            : std::vector<PartName> {
+                                           { Pad::Middle, QStringLiteral("shunt (input)"), QStringLiteral("shuntInput") },
+                                           { Pad::Output, QStringLiteral("series (output)"), QStringLiteral("seriesOutput") } }));
         } else {
             object.insert(QStringLiteral("attenDb"), db);
             if (!(db > 0)) {
-                err << "corvane attenuator: --zout needs an attenuation: give db=... or ask for --min-loss\n";
+                invocation.say(QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
                 return Failure;
             }
-            const MatchingPad::Design pi = MatchingPad::pi(z, zOut, db);
-            const MatchingPad::Design t = MatchingPad::t(z, zOut, db);
+            const Pad pi = Pad::matchingPi(z, zOut, db);
+            const Pad t = Pad::matchingT(z, zOut, db);
             if (db < minimum)
                 return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
-                                              .arg(dbText(db), dbText(minimum), between), request.json, out, err);
+                                              .arg(dbText(db), dbText(minimum), between), invocation);
             // Impedances or attenuations at the ends of the double range.
             if (!pi.valid || !t.valid)
                 return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
-                              request.json, out, err);
-            pads.push_back(matchingPad(pi, zOut, watts, QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db))));
-            pads.push_back(matchingPad(t, zOut, watts, QStringLiteral("T pad %1, %2:").arg(between, dbText(db))));
+                              invocation);
+            pads.push_back(listing(QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db)), QStringLiteral("pi"), pi,
+                                   z, zOut, watts, ladderParts(Pad::Pi, true)));
+            pads.push_back(listing(QStringLiteral("T pad %1, %2:").arg(between, dbText(db)), QStringLiteral("t"), t, z,
+                                   zOut, watts, ladderParts(Pad::T, true)));
         }
     }
-    if (request.json) {
-        addJson(pads, watts, object);
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-    } else {
+    QTextStream &out = invocation.out();
+    if (invocation.isSet("json")) {
+        for (const PadListing &pad : pads) {
+            QJsonObject values;
+            for (const PartName &part : pad.parts)
+                values.insert(part.key + QStringLiteral("Ohm"), finiteOrNull(pad.pad.ohms[part.place]));
+            object.insert(pad.key, values);
+        }
         if (watts > 0)
-            out << "Power in: " << wattsText(watts) << " (" << QString::number(10 * std::log10(watts * 1000), 'f', 1)
-                << " dBm)\n";
-        printText(pads, watts, out);
+            object.insert(QStringLiteral("power"), powerJson(pads, watts));
+        printJson(out, object);
+        return Ok;
+    }
+    if (watts > 0)
+        out << "Power in: " << powerInText(watts) << '\n';
+    for (const PadListing &pad : pads) {
+        out << pad.heading << '\n';
+        for (const PartName &part : pad.parts) {
+            out << "  " << part.label << ": " << ohmsText(pad.pad.ohms[part.place], 1);
+            if (watts > 0)
+                out << ", " << partPower(pad.network.watts[part.place]);
+            out << '\n';
+        }
+        if (watts > 0)
+            out << "  load: " << wattsText(pad.network.loadWatts) << '\n';
     }
     return Ok;
 }

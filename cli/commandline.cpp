@@ -1,30 +1,18 @@
 #include "commandline.h"
 
 #include "coretablelocation.h"
+#include "invocation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace corvane::cli {
 
 namespace {
-
-struct Subcommand
-{
-    const char *name;
-    const char *summary;
-    int (*run)(const QStringList &, QTextStream &, QTextStream &);
-};
-
-const Subcommand subcommands[] = {
-    { "resonance", "solve frequency, capacitance, inductance, impedance and turns", resonanceCommand },
-    { "cores", "list the core table and the lines it skips", coresCommand },
-    { "attenuator", "T and Pi attenuator resistors, and their power with --power", attenuatorCommand },
-    { "al", "the AL of a core from a measured winding", alCommand },
-    { "parts", "nearest standard parts and the best pair for a value", partsCommand },
-};
 
 // The options the window takes: its own, and those Qt reads for every window
 // program (given with one dash or two, the value as the next argument). Anything
@@ -69,11 +57,11 @@ bool isInformation(const QString &first)
             || first == QLatin1String("-v");
 }
 
-const Subcommand *findSubcommand(const QString &name)
+const Command *findCommand(const QString &name)
 {
-    for (const Subcommand &s : subcommands)
-        if (name == QLatin1String(s.name))
-            return &s;
+    for (const Command &command : commands())
+        if (name == QLatin1String(command.name))
+            return &command;
     return nullptr;
 }
 
@@ -82,8 +70,8 @@ void printUsage(QTextStream &out)
     out << "Usage: corvane [--core-table FILE]            start the calculator window\n"
         << "       corvane SUBCOMMAND [OPTIONS] ARGS...   calculate without a window\n\n"
         << "Subcommands:\n";
-    for (const Subcommand &s : subcommands)
-        out << "  " << QString::fromLatin1(s.name).leftJustified(12) << s.summary << '\n';
+    for (const Command &command : commands())
+        out << "  " << QString::fromLatin1(command.name).leftJustified(12) << command.summary << '\n';
     out << "\nRun 'corvane SUBCOMMAND --help' for the options of one subcommand.\n"
         << "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n";
 }
@@ -95,7 +83,7 @@ bool isCommandLine(const QStringList &arguments)
     if (arguments.size() < 2)
         return false;
     const QString first = arguments.at(1);
-    return isInformation(first) || findSubcommand(first) || !windowArgumentsError(arguments).isEmpty();
+    return isInformation(first) || findCommand(first) || !windowArgumentsError(arguments).isEmpty();
 }
 
 QString windowArgumentsError(const QStringList &arguments)
@@ -150,8 +138,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         printUsage(out);
         return Ok;
     }
-    if (const Subcommand *subcommand = findSubcommand(first))
-        return subcommand->run(arguments.mid(1), out, err);
+    if (const Command *command = findCommand(first))
+        return runCommand(*command, arguments.mid(2), out, err);
     const QString error = windowArgumentsError(arguments);
     if (error.isEmpty()) {
         printUsage(err);
@@ -159,6 +147,45 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
     return Usage;
+}
+
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> all { resonanceCommand(), coresCommand(), attenuatorCommand(), alCommand(),
+                                            partsCommand() };
+    return all;
+}
+
+int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    Invocation invocation(command, out, err);
+    for (qsizetype n = 0; n < arguments.size(); ++n) {
+        const QString &argument = arguments.at(n);
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            out << command.help;
+            return Ok;
+        }
+        const QString name = argument.section(QLatin1Char('='), 0, 0).mid(2);
+        const auto option = std::find_if(command.options.begin(), command.options.end(), [&](const Option &o) {
+            return argument.startsWith(QLatin1String("--")) && name == QLatin1String(o.name)
+                    && (o.valueName || !argument.contains(QLatin1Char('=')));
+        });
+        if (option == command.options.end()) {
+            if (argument.startsWith(QLatin1Char('-')))
+                return invocation.usageError(QStringLiteral("unknown option '%1'").arg(argument));
+            invocation.addArgument(argument);
+        } else if (!option->valueName) {
+            invocation.set(name, QString());
+        } else if (argument.contains(QLatin1Char('='))) {
+            invocation.set(name, argument.section(QLatin1Char('='), 1));
+        } else if (n + 1 < arguments.size()) {
+            // The value may start with "-" (-10dBm): the next argument is taken whatever it looks like.
+            invocation.set(name, arguments.at(++n));
+        } else {
+            return invocation.badValue(*option);
+        }
+    }
+    return command.run(invocation);
 }
 
 QString defaultCoreTablePath()

@@ -91,7 +91,7 @@ void TestParts::resistorPairs()
     // Every pair is exact, so the pad of pairs is the exact K = 2 pad:
     // 20 log10 2 = 6.0206 dB, 50 ohms in.
     QVERIFY(hint.hasPairPad);
-    QVERIFY(near(hint.pairPadFigures.insertionLossDb, 6.0206, 1e-4));
+    QVERIFY(near(hint.pairPadFigures.lossDb, 6.0206, 1e-4));
     QVERIFY(near(hint.pairPadFigures.inputOhm, 50, 1e-6));
     const QString text = corvane::resistorHintText(hint);
     QVERIFY2(text.endsWith(QStringLiteral("  loss 6.02 dB, input 50.00 ohms, return loss > 60 dB")), qPrintable(text));

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QTextStream;
+
+namespace corvane::cli {
+
+class Invocation;
+
+// An option of a subcommand: --NAME, or with a value --NAME VALUE or
+// --NAME=VALUE. The value is the next argument whatever it looks like, so
+// that "--power -10dBm" works.
+struct Option
+{
+    const char *name;       // without the dashes
+    const char *valueName;  // FILE, P, ...; null for a switch
+    const char *complaint;  // the usage error for a missing or unusable value; null for the usual one
+};
+
+// A subcommand, declared once: the runner parses its arguments by its
+// options, prints its help and its usage errors and hands the rest to 'run'.
+// The man page and the bash completion are checked against these declarations.
+struct Command
+{
+    const char *name;
+    const char *summary;     // one line in 'corvane --help'
+    const char *help;        // the whole text of --help
+    const char *hintTopic;   // "Run 'corvane NAME --help' for HINTTOPIC." after a usage error
+    std::vector<Option> options;
+    int (*run)(Invocation &invocation);
+};
+
+// Every subcommand, in the order 'corvane --help' lists them.
+const std::vector<Command> &commands();
+
+// The declarations of the subcommands.
+Command resonanceCommand();
+Command coresCommand();
+Command attenuatorCommand();
+Command alCommand();
+Command partsCommand();
+
+// Parses 'arguments' (those after the subcommand's name) for 'command' and runs it.
+int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace corvane::cli

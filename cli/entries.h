@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace corvane::cli {
+
+class Invocation;
+
+// A FIELD=TEXT argument: a text typed into a field of a calculator window.
+struct Entry
+{
+    int field = 0;
+    QString text;
+    QString argument;
+};
+
+// How the command line names the fields of a calculator.
+struct FieldNames
+{
+    int (*fieldOf)(const QString &lowerName); // -1 for no field
+    const char *list;                          // for the usage error: "f, c, l, z, t1..t50 or 0..53"
+};
+
+// A field given by its number, below 'fieldCount'; -1 when 'name' is none.
+int fieldByNumber(const QString &name, int fieldCount);
+
+// Reads every argument of the invocation as an entry; false after a usage
+// error. TEXT must be what the keyboard lets into a field: digits and ".".
+bool readEntries(const Invocation &invocation, const FieldNames &names, std::vector<Entry> &entries);
+
+// The window ignores an entry that reads as 0 (an empty text only empties the
+// field): says so on standard error.
+void noteIfIgnored(const Invocation &invocation, const Entry &entry);
+
+} // namespace corvane::cli
