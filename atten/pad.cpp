@@ -10,11 +10,13 @@ namespace corvane {
 
 namespace {
 
-// Rounding leaves a part that should be 0 (or open) at the very minimum loss
-// a hair below it: such a part is taken as 0.
-double notBelowZero(double ohms, double scale)
+// At the very minimum loss the T's arm on the low side is 0 and the Pi's
+// shunt on the high side has no conductance. Both are the difference of two
+// nearly equal numbers, which rounding leaves a hair either side of 0: within
+// that hair the part is 0, and the shunt open.
+double vanishing(double value, double scale)
 {
-    return ohms < 0 && ohms > -1e-9 * scale ? 0 : ohms;
+    return std::fabs(value) < 1e-9 * scale ? 0 : value;
 }
 
 bool designable(double zIn, double zOut, double db)
@@ -52,8 +54,8 @@ Pad Pad::matchingT(double zIn, double zOut, double db)
     const double k2 = powerRatioOfDb(db);
     double *r = pad.ohms;
     r[Middle] = 2 * k * std::sqrt(zIn * zOut) / (k2 - 1);
-    r[Input] = notBelowZero(zIn * (k2 + 1) / (k2 - 1) - r[Middle], zIn);
-    r[Output] = notBelowZero(zOut * (k2 + 1) / (k2 - 1) - r[Middle], zOut);
+    r[Input] = vanishing(zIn * (k2 + 1) / (k2 - 1) - r[Middle], zIn);
+    r[Output] = vanishing(zOut * (k2 + 1) / (k2 - 1) - r[Middle], zOut);
     pad.valid = r[Input] >= 0 && r[Output] >= 0 && isPositiveFinite(r[Middle]);
     return pad;
 }
@@ -70,7 +72,7 @@ Pad Pad::matchingPi(double zIn, double zOut, double db)
     r[Middle] = (k2 - 1) * std::sqrt(zIn * zOut) / (2 * k);
     // Each shunt from its conductance, which is 0 for an open shunt.
     auto shunt = [&](double z) {
-        const double conductance = notBelowZero((k2 + 1) / (z * (k2 - 1)) - 1 / r[Middle], 1 / z);
+        const double conductance = vanishing((k2 + 1) / (z * (k2 - 1)) - 1 / r[Middle], 1 / z);
         return conductance > 0 ? 1 / conductance : std::numeric_limits<double>::infinity();
     };
     r[Input] = shunt(zIn);
