@@ -163,9 +163,14 @@ int printPads(const AttenSolver &solver, const PadRequest &request, const Invoca
             }
             const Pad pi = Pad::matchingPi(z, zOut, db);
             const Pad t = Pad::matchingT(z, zOut, db);
-            if (db < minimum)
+            if (db < minimum) {
+                // As many decimals as it takes to show the attenuation below the minimum.
+                int decimals = 2;
+                while (decimals < 15 && dbText(db, decimals) == dbText(minimum, decimals))
+                    ++decimals;
                 return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
-                                              .arg(dbText(db), dbText(minimum), between), invocation);
+                                              .arg(dbText(db, decimals), dbText(minimum, decimals), between), invocation);
+            }
             // Impedances or attenuations at the ends of the double range.
             if (!pi.valid || !t.valid)
                 return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),

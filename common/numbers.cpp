@@ -75,9 +75,9 @@ QString ohmsText(double ohms, int decimals)
     return QString::number(ohms, 'f', decimals) + QStringLiteral(" ohms");
 }
 
-QString dbText(double db)
+QString dbText(double db, int decimals)
 {
-    return QString::number(db, 'f', 2) + QStringLiteral(" dB");
+    return QString::number(db, 'f', decimals) + QStringLiteral(" dB");
 }
 
 QString wattsText(double watts)

@@ -38,8 +38,8 @@ QString signedPercent(double percent);
 
 // "96.25 ohms" with 'decimals' decimals; an infinite value is an open place: "open".
 QString ohmsText(double ohms, int decimals);
-// "10.00 dB": two decimals.
-QString dbText(double db);
+// "10.00 dB": two decimals, or more when given.
+QString dbText(double db, int decimals = 2);
 // Three significant digits and the unit: "0.520 W", "12.3 W"; what rounding
 // leaves in a part that carries no current is "0 W".
 QString wattsText(double watts);
