@@ -29,6 +29,8 @@ const char help[] =
     "  r3  T series R3 (5)    r4  T shunt R4 (7)\n"
     "Fields 3 and 6 are the right-hand R1 and R3. TEXT holds digits and \".\" only,\n"
     "as the field accepts them from the keyboard; an empty TEXT empties the field.\n"
+    "An ENTRY whose TEXT reads as 0 is ignored, as in the window, and said so on\n"
+    "standard error.\n"
     "\n"
     "Options:\n"
     "  --json      print the eight field texts and the numbers at full precision\n"
@@ -185,6 +187,7 @@ int run(Invocation &invocation)
             refusedEntry = entry.argument;
             break;
         }
+        noteIfIgnored(invocation, entry);
     }
 
     if ((request.zOut > 0 || request.bridgedT) && refusal.isEmpty())

@@ -504,6 +504,9 @@ private slots:
                        "Pi R2: 0.656 W, rating 2 W", "Pi R1 (output): 0.104 W, rating 1/4 W", "Pi load: 0.200 W" } << "";
         QTest::newRow("power without a pad") << L { "attenuator", "--power", "1" } << 1 << L { "Impedance: 50.0" }
                                              << "give an attenuation";
+        // The window ignores an impedance of 0: the pads stay those of 50 ohms, and that is said.
+        QTest::newRow("zero ignored") << L { "attenuator", "z=0", "db=10" } << 0 << L { "Impedance: 0", "Pi R2: 71.2" }
+                                      << "corvane attenuator: 'z=0' reads as 0 and is ignored, as in the window\n";
         QTest::newRow("refused entry") << L { "attenuator", "r1=40", "db=10" } << 3 << L { "Attenuation dB:" }
                 << "'r1=40' refused: R1 must be larger than the impedance when no attenuation is set";
         QTest::newRow("al") << L { "al", "N=10", "L=0.49" } << 0
