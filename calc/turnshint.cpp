@@ -18,7 +18,7 @@ namespace {
 // A table figure as short as it goes: 4.9, 1075, 0.627.
 QString plain(double value)
 {
-    return significantText(value, 6, 12);
+    return significantText(value, 6);
 }
 
 QString turnsWord(double n)
@@ -28,7 +28,7 @@ QString turnsWord(double n)
 
 QString megahertz(double hz)
 {
-    return fixed(hz / 1e6, 4, 3, 12);
+    return fixed(hz / 1e6, 4, 3);
 }
 
 } // namespace
@@ -104,8 +104,8 @@ QString turnsHintText(const TurnsHint &hint, const QString &heading)
         const QString n = QString::number(hint.wholeTurns, 'f', 0);
         lines << QStringLiteral("Exact turns: %1").arg(QString::number(hint.exactTurns, 'f', 3));
         lines << QStringLiteral("%1 %2 %3 µH: %4 against %5 µH")
-                         .arg(n, turnsWord(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4, 0, 12),
-                              signedPercent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4, 0, 12));
+                         .arg(n, turnsWord(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
+                              signedPercent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4));
         if (hint.hasFrequency)
             lines << QStringLiteral("With %1 pF, %2 %3 resonance at %4 MHz")
                              .arg(plain(hint.capFarad * 1e12), n, turnsWord(hint.wholeTurns),
@@ -120,7 +120,7 @@ QString wholeTurnsSummary(const TurnsHint &hint)
         return QString();
     QString text = QStringLiteral("%1 %2 %3 uH (%4)")
                            .arg(QString::number(hint.wholeTurns, 'f', 0), turnsWord(hint.wholeTurns),
-                                fixed(hint.wholeTurnsHenry * 1e6, 4, 0, 12), signedPercent(hint.errorPercent));
+                                fixed(hint.wholeTurnsHenry * 1e6, 4), signedPercent(hint.errorPercent));
     if (hint.hasFrequency)
         text += QStringLiteral(", resonant at %1 MHz with %2 pF")
                         .arg(megahertz(hint.wholeTurnsFreqHz), plain(hint.capFarad * 1e12));

@@ -29,7 +29,7 @@ const char help[] =
 // Four significant digits, without the zeros a table entry does not need.
 QString tableNumber(double value)
 {
-    return significantText(value, 4, 12);
+    return significantText(value, 4);
 }
 
 int run(Invocation &invocation)

@@ -31,17 +31,17 @@ double dbmOfWatts(double watts)
     return 10 * std::log10(watts * 1000);
 }
 
-int decimalsFor(double value, int significant, int least, int most)
+int decimalsFor(double value, int significant, int least)
 {
     if (!(std::fabs(value) > 0) || !std::isfinite(value))
         return qMax(least, significant - 1);
     const int magnitude = int(std::floor(std::log10(std::fabs(value))));
-    return qBound(least, significant - 1 - magnitude, most);
+    return qBound(least, significant - 1 - magnitude, 15);
 }
 
-QString fixed(double value, int significant, int least, int most)
+QString fixed(double value, int significant, int least)
 {
-    return QString::number(value, 'f', decimalsFor(value, significant, least, most));
+    return QString::number(value, 'f', decimalsFor(value, significant, least));
 }
 
 QString shortDecimal(double value, int decimals)
@@ -56,9 +56,9 @@ QString shortDecimal(double value, int decimals)
     return text;
 }
 
-QString significantText(double value, int significant, int most)
+QString significantText(double value, int significant)
 {
-    return shortDecimal(value, decimalsFor(value, significant, 0, most));
+    return shortDecimal(value, decimalsFor(value, significant));
 }
 
 QString signedPercent(double percent)

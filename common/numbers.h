@@ -21,16 +21,16 @@ double wattsOfDbm(double dbm);
 double dbmOfWatts(double watts);
 
 // The decimals that show 'significant' digits of 'value', at least 'least'
-// and at most 'most'; a value of 0 gets significant - 1.
-int decimalsFor(double value, int significant, int least = 0, int most = 15);
+// and at most 15; a value of 0 gets significant - 1.
+int decimalsFor(double value, int significant, int least = 0);
 // 'value' with that many decimals: fixed(0.5204, 3) is "0.520".
-QString fixed(double value, int significant, int least = 0, int most = 15);
+QString fixed(double value, int significant, int least = 0);
 
 // A number with at most 'decimals' decimals and none of the trailing zeros a
 // table entry or a hint does not need: 4.9, 1075, 0.627.
 QString shortDecimal(double value, int decimals);
 // shortDecimal with 'significant' digits: significantText(1233.21, 4) is "1233".
-QString significantText(double value, int significant, int most = 15);
+QString significantText(double value, int significant);
 
 // A difference in per cent with its sign and two decimals: "+5.35 %",
 // "-2.76 %"; one that rounds to nothing is "0.00 %", without a sign.

@@ -511,6 +511,9 @@ private slots:
                 << "'r1=40' refused: R1 must be larger than the impedance when no attenuation is set";
         QTest::newRow("al") << L { "al", "N=10", "L=0.49" } << 0
                             << L { "AL: 4.9 nH/turn^2 (49 uH per 100 turns)", "Core table AL: 4.9" } << "";
+        // 1e-6 uH on 10^6 turns: 1e-3 nH / 10^12 = 1e-15 nH per turn squared, not 0.
+        QTest::newRow("tiny AL") << L { "al", "N=1000000", "L=0.000001" } << 0
+                                 << L { "Core table AL: 0.000000000000001" } << "";
         QTest::newRow("al without L") << L { "al", "N=10" } << 2 << none << "give both";
     }
 
