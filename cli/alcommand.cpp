@@ -11,21 +11,6 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane al [--json] N=TURNS L=MICROHENRIES\n"
-    "\n"
-    "Works out the AL of a core from a winding measured on it: wind TURNS turns,\n"
-    "measure the inductance in uH, and AL = L[nH] / N^2 in nH per turn squared is\n"
-    "the number to put into the core table as the core's AL.\n"
-    "\n"
-    "Options:\n"
-    "  --json       print the numbers as JSON\n"
-    "  -h, --help   show this help\n"
-    "\n"
-    "Exit codes: 0 done, 2 usage error (a missing, repeated or unusable number).\n"
-    "\n"
-    "Example: corvane al N=10 L=0.49   gives AL 4.9 (a T50-2 core)\n";
-
 // Four significant digits, without the zeros a table entry does not need.
 QString tableNumber(double value)
 {
@@ -81,7 +66,7 @@ int run(Invocation &invocation)
 
 Command alCommand()
 {
-    return { "al", "the AL of a core from a measured winding", help, "the usage", { { "json", nullptr, nullptr } },
+    return { "al", "the AL of a core from a measured winding", "the usage", { { "json", nullptr, nullptr } },
              run };
 }
 

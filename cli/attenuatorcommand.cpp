@@ -15,51 +15,6 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane attenuator [--json] [--power P] ENTRY...\n"
-    "       corvane attenuator [--json] [--power P] --zout OHMS [--min-loss] ENTRY...\n"
-    "       corvane attenuator [--json] [--power P] --bridged-t ENTRY...\n"
-    "\n"
-    "Works like the attenuator window: it starts with an impedance of 50 ohms,\n"
-    "then each ENTRY is typed into a field and the field is left, in order.\n"
-    "\n"
-    "ENTRY is FIELD=TEXT. FIELD is a field number 0..7 or one of\n"
-    "  z   impedance (0)      db  attenuation in dB (1)\n"
-    "  r1  Pi shunt R1 (2)    r2  Pi series R2 (4)\n"
-    "  r3  T series R3 (5)    r4  T shunt R4 (7)\n"
-    "Fields 3 and 6 are the right-hand R1 and R3. TEXT holds digits and \".\" only,\n"
-    "as the field accepts them from the keyboard; an empty TEXT empties the field.\n"
-    "An ENTRY whose TEXT reads as 0 is ignored, as in the window, and said so on\n"
-    "standard error.\n"
-    "\n"
-    "Options:\n"
-    "  --json      print the eight field texts and the numbers at full precision\n"
-    "  --power P   add the power each resistor of both pads dissipates when P\n"
-    "              enters the pad, which is terminated in the impedance. P is in\n"
-    "              watts (1, 0.5, 1W, 250mW) or in dBm with the suffix (30dBm = 1 W).\n"
-    "              Each resistor gets the smallest of the ratings 1/8, 1/4, 1/2, 1,\n"
-    "              2, 3, 5, 10, 25, 50 and 100 W that is at least twice its power.\n"
-    "  --zout OHMS print, instead of the fields, the Pi and T pads that match the\n"
-    "              impedance z at their input to OHMS at their output with the\n"
-    "              attenuation db. A match between unequal impedances loses at least\n"
-    "              20 log10(sqrt(r) + sqrt(r - 1)) dB, r the larger over the smaller;\n"
-    "              a smaller attenuation is refused with that minimum (exit code 3).\n"
-    "  --min-loss  with --zout: the minimum-loss pad itself, a series resistor on the\n"
-    "              side of the higher impedance and a shunt across the lower one\n"
-    "  --bridged-t print, instead of the fields, the bridged-T pad for z and db:\n"
-    "              two series arms of z, the bridge z (K - 1) and the shunt\n"
-    "              z / (K - 1), K = 10^(db / 20)\n"
-    "  --help      show this help\n"
-    "\n"
-    "With --json the fields come with the nearest E24 and E96 part and the best\n"
-    "E24 pair of each resistor, and what pads built from them do (standardParts).\n"
-    "\n"
-    "Exit codes: 0 done, 1 --power, --zout or --bridged-t without an attenuation,\n"
-    "2 usage error, 3 an entry was refused: its reason goes to standard error,\n"
-    "the entries after it are not applied, and the state is printed as it stands\n"
-    "after the refusal. With --zout, 3 also refuses an attenuation below the least\n"
-    "the two impedances need, and --min-loss between equal impedances.\n";
-
 // What the window shows beside each of the eight fields.
 const char *const fieldLabels[AttenSolver::FieldCount] = {
     "Impedance", "Attenuation dB", "Pi R1 (left)", "Pi R1 (right)",
@@ -215,7 +170,7 @@ int run(Invocation &invocation)
 
 Command attenuatorCommand()
 {
-    return { "attenuator", "T and Pi attenuator resistors, and their power with --power", help, "the usage",
+    return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage",
              { { "json", nullptr, nullptr },
                { "power", "P", "--power needs a power, for example --power 1 or --power 30dBm" },
                { "zout", "OHMS", "--zout needs an impedance in ohms above zero, for example --zout 75" },

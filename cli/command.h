@@ -22,13 +22,13 @@ struct Option
 };
 
 // A subcommand, declared once: the runner parses its arguments by its
-// options, prints its help and its usage errors and hands the rest to 'run'.
+// options, prints its help (the text help/NAME.txt) and its usage errors and
+// hands the rest to 'run'.
 // The man page and the bash completion are checked against these declarations.
 struct Command
 {
     const char *name;
     const char *summary;     // one line in 'corvane --help'
-    const char *help;        // the whole text of --help
     const char *hintTopic;   // "Run 'corvane NAME --help' for HINTTOPIC." after a usage error
     std::vector<Option> options;
     int (*run)(Invocation &invocation);

@@ -162,7 +162,9 @@ int runCommand(const Command &command, const QStringList &arguments, QTextStream
     for (qsizetype n = 0; n < arguments.size(); ++n) {
         const QString &argument = arguments.at(n);
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            out << command.help;
+            QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
+            help.open(QIODevice::ReadOnly);
+            out << QString::fromUtf8(help.readAll());
             return Ok;
         }
         const QString name = argument.section(QLatin1Char('='), 0, 0).mid(2);

@@ -10,18 +10,6 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane cores [--core-table FILE]\n"
-    "\n"
-    "Lists the cores the calculator loads from the core table, then every line\n"
-    "starting with \"@\" that it skips, with the line number and the reason.\n"
-    "A core is a line of the form @NAME AL WIRE: the name, the AL in nH per turn\n"
-    "squared and the inches of wire one turn takes, separated by spaces.\n"
-    "\n"
-    "Options:\n"
-    "  --core-table FILE   the core table to check (default: quillet.ini beside the program)\n"
-    "  -h, --help          show this help\n";
-
 QString number(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -73,7 +61,7 @@ int run(Invocation &invocation)
 
 Command coresCommand()
 {
-    return { "cores", "list the core table and the lines it skips", help, "the options",
+    return { "cores", "list the core table and the lines it skips", "the options",
              { { "core-table", "FILE", nullptr } }, run };
 }
 

@@ -12,29 +12,6 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane parts [--series E6|E12|E24|E48|E96] [--pair series|parallel|best]\n"
-    "                     [--json] VALUE\n"
-    "\n"
-    "The standard values nearest VALUE, in ohms or picofarads as a plain number:\n"
-    "the nearest one below and the nearest one above, and the best pair of two\n"
-    "parts, each with its error against VALUE in %.\n"
-    "\n"
-    "Options:\n"
-    "  --series S   the series of the parts (default E24)\n"
-    "  --pair P     how the pair is joined: series adds the two (resistors in\n"
-    "               series, capacitors in parallel), parallel takes their product\n"
-    "               over their sum (resistors in parallel, capacitors in series),\n"
-    "               best takes whichever comes closer (default). The smaller part\n"
-    "               of a pair is at least 1; in parallel, the larger is at most 100\n"
-    "               times the smaller.\n"
-    "  --json       print the same as JSON\n"
-    "  -h, --help   show this help\n"
-    "\n"
-    "Exit codes: 0 done, 2 usage error.\n"
-    "\n"
-    "Example: corvane parts 1234 --series E12\n";
-
 // VALUE is accepted from a billionth to a thousand billion, far beyond any
 // part, so that the series' decades stay well inside a double.
 constexpr double Smallest = 1e-9;
@@ -120,7 +97,7 @@ int run(Invocation &invocation)
 
 Command partsCommand()
 {
-    return { "parts", "nearest standard parts and the best pair for a value", help, "the usage",
+    return { "parts", "nearest standard parts and the best pair for a value", "the usage",
              { { "series", "S", "--series takes E6, E12, E24, E48 or E96" },
                { "pair", "P", "--pair takes series, parallel or best" },
                { "json", nullptr, nullptr } },

@@ -15,40 +15,6 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane resonance [--core-table FILE] [--json] ENTRY...\n"
-    "\n"
-    "Solves the resonance fields as the calculator window does. The run starts like\n"
-    "the window: the core table is loaded and the focus leaves core 1's turns field.\n"
-    "Then each ENTRY, in the order given, is typed into its field and the field is\n"
-    "left, which solves from it. A field left twice in a row is not solved again.\n"
-    "\n"
-    "ENTRY is FIELD=TEXT:\n"
-    "  f, c, l, z   frequency MHz, capacitance pF, inductance uH, impedance ohms\n"
-    "               (fields 0, 1, 2, 3)\n"
-    "  tK           turns on core K of the table, K = 1..50 (field K+3)\n"
-    "  0..53        a field by its index\n"
-    "  TEXT         what could be typed into the field: digits and \".\" only\n"
-    "\n"
-    "Options:\n"
-    "  --core-table FILE   the core table to load (default: quillet.ini beside the program);\n"
-    "                      a FILE that cannot be read is an error\n"
-    "  --json              print the fields, the working values and the cores as JSON,\n"
-    "                      with the nearest E6, E12 and E24 capacitor and the best pair\n"
-    "                      of E12 capacitors in parallel (standardCapacitors)\n"
-    "  -h, --help          show this help\n"
-    "\n"
-    "Under each core that has a winding, an indented line tells what the whole\n"
-    "turns shown give: their inductance, its error against the inductance asked\n"
-    "for and, with a capacitance, the frequency they resonate at.\n"
-    "\n"
-    "An ENTRY whose TEXT reads as 0 is ignored, as in the window, and said so on\n"
-    "standard error.\n"
-    "\n"
-    "Exit codes: 0 done, 1 the core table named cannot be read, 2 usage error.\n"
-    "\n"
-    "Example: corvane resonance f=7.1 c=100\n";
-
 const char *const topLabels[] = { "Frequency MHz", "Capacitance pF", "Inductance uH", "Impedance ohms" };
 
 // f, c, l and z for the top fields, tK for core K's turns, or the field's number.
@@ -170,7 +136,7 @@ int run(Invocation &invocation)
 
 Command resonanceCommand()
 {
-    return { "resonance", "solve frequency, capacitance, inductance, impedance and turns", help,
+    return { "resonance", "solve frequency, capacitance, inductance, impedance and turns",
              "the fields and options", { { "core-table", "FILE", nullptr }, { "json", nullptr, nullptr } }, run };
 }
 

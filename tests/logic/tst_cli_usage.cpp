@@ -48,8 +48,8 @@ private slots:
         QVERIFY(corvane::cli::isCommandLine(QStringList { QStringLiteral("corvane") } + arguments));
     }
 
-    // The man page's synopsis and the bash completion name exactly the declared
-    // subcommands and options: a new option cannot be forgotten in either.
+    // The help, the man page's synopsis and the bash completion name exactly the
+    // declared subcommands and options: a new option cannot be forgotten in one.
     void documentedOptions()
     {
         QFile manPage(QFINDTESTDATA("../../data/corvane.1"));
@@ -78,6 +78,7 @@ private slots:
             const QRegularExpression listed(QStringLiteral("\\n +%1\\)\\n +options=\"([^\"]*)\"").arg(name));
             QCOMPARE(optionsIn(listed.match(bash).captured(1)), declared);
             QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(name)), qPrintable(name));
+            QCOMPARE(optionsIn(runCli({ name, QStringLiteral("--help") }).out), declared);
         }
     }
 
