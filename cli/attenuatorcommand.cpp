@@ -1,11 +1,14 @@
 #include "commandline.h"
 
-#include "attenuatorpads.h"
 #include "attensolver.h"
 #include "entries.h"
 #include "invocation.h"
 #include "numbers.h"
 #include "output.h"
+#include "pad.h"
+#include "padnetwork.h"
+#include "powerrating.h"
+#include "resistorhint.h"
 
 #include <QJsonArray>
 #include <QLocale>
@@ -61,6 +64,270 @@ bool readPower(const QString &argument, double &watts)
         return isPositiveFinite(watts);
     }
     return false;
+}
+
+// A part of a listed pad: its place, its label in the text, its key in the JSON.
+struct PartName
+{
+    Pad::Place place;
+    QString label;
+    QString key;
+};
+
+// A pad as the attenuator subcommand lists it, with what it does.
+struct PadListing
+{
+    QString heading;
+    QString key; // "pi", "t", "minLoss" or "bridgedT"
+    Pad pad;
+    PadNetwork network;
+    std::vector<PartName> parts;
+};
+
+// What --zout, --min-loss and --bridged-t ask for: 'zOut' is 0 without --zout,
+// 'inputWatts' 0 without --power.
+struct PadRequest
+{
+    double zOut = 0;
+    bool minLoss = false;
+    bool bridgedT = false;
+    double inputWatts = 0;
+};
+
+// The parts of a Pi or a T: R1 and R2, or R3 and R4, with or without their roles.
+std::vector<PartName> ladderParts(Pad::Kind kind, bool withRoles)
+{
+    const bool pi = kind == Pad::Pi;
+    const QString outer = pi ? QStringLiteral("R1") : QStringLiteral("R3");
+    const QString middle = pi ? QStringLiteral("R2") : QStringLiteral("R4");
+    const QString outerRole = pi ? QStringLiteral("shunt") : QStringLiteral("series");
+    const QString middleRole = pi ? QStringLiteral("series") : QStringLiteral("shunt");
+    const QString in = withRoles ? QStringLiteral(" (input %1)").arg(outerRole) : QStringLiteral(" (input)");
+    const QString out = withRoles ? QStringLiteral(" (output %1)").arg(outerRole) : QStringLiteral(" (output)");
+    return { { Pad::Input, outer + in, outer.toLower() + QStringLiteral("Input") },
+             { Pad::Middle, withRoles ? QStringLiteral("%1 (%2)").arg(middle, middleRole) : middle, middle.toLower() },
+             { Pad::Output, outer + out, outer.toLower() + QStringLiteral("Output") } };
+}
+
+PadListing listing(const QString &heading, const QString &key, const Pad &pad, double zIn, double zOut,
+                   double inputWatts, std::vector<PartName> parts)
+{
+    return { heading, key, pad, PadNetwork::of(pad, zIn, zOut, inputWatts), std::move(parts) };
+}
+
+int refuse(QJsonObject &object, const QString &why, const Invocation &invocation)
+{
+    if (invocation.isSet("json")) {
+        object.insert(QStringLiteral("refusal"), why);
+        printJson(invocation.out(), object);
+        invocation.out().flush();
+    }
+    invocation.say(why);
+    return Refused;
+}
+
+QJsonObject figuresJson(double outer, double middle, const PadNetwork &figures)
+{
+    return QJsonObject { { QStringLiteral("outerOhm"), outer },
+                         { QStringLiteral("middleOhm"), middle },
+                         { QStringLiteral("lossDb"), figures.lossDb },
+                         { QStringLiteral("inputOhm"), figures.inputOhm },
+                         { QStringLiteral("returnLossDb"), finiteOrNull(figures.returnLossDb) } };
+}
+
+QJsonValue pairJson(const StandardSeries::Pair &pair)
+{
+    if (!pair.valid)
+        return QJsonValue();
+    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger },
+                         { QStringLiteral("smallerOhm"), pair.smaller },
+                         { QStringLiteral("joining"), pair.parallel ? QStringLiteral("parallel") : QStringLiteral("series") },
+                         { QStringLiteral("ohm"), pair.value },
+                         { QStringLiteral("errorPercent"), pair.errorPercent } };
+}
+
+// The symmetric Pi and T pads of the fields, terminated in their impedance,
+// with 'inputWatts' going in; empty while either pad is incomplete.
+std::vector<PadListing> fieldPads(const AttenSolver &solver, double inputWatts)
+{
+    const double z = solver.impedOhm();
+    std::vector<PadListing> pads {
+        listing(QStringLiteral("Pi"), QStringLiteral("pi"), Pad::symmetric(Pad::Pi, solver.r1Ohm(), solver.r2Ohm()),
+                z, z, inputWatts, ladderParts(Pad::Pi, false)),
+        listing(QStringLiteral("T"), QStringLiteral("t"), Pad::symmetric(Pad::T, solver.r3Ohm(), solver.r4Ohm()), z,
+                z, inputWatts, ladderParts(Pad::T, false)),
+    };
+    if (!pads[0].network.valid || !pads[1].network.valid)
+        pads.clear();
+    return pads;
+}
+
+// "0.520 W, rating 2 W": the power in a part and the rating it needs.
+QString partPower(double watts)
+{
+    return wattsText(watts) + QStringLiteral(", rating ") + PowerRating::text(PowerRating::forDissipation(watts));
+}
+
+// "1.00 W (30.0 dBm)"
+QString powerInText(double inputWatts)
+{
+    return QStringLiteral("%1 (%2 dBm)").arg(wattsText(inputWatts), QString::number(dbmOfWatts(inputWatts), 'f', 1));
+}
+
+// The power section of the JSON: the input, and each part's power and rating.
+QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
+{
+    QJsonObject power { { QStringLiteral("inputW"), inputWatts },
+                        { QStringLiteral("inputDbm"), dbmOfWatts(inputWatts) },
+                        { QStringLiteral("derating"), PowerRating::Derating } };
+    for (const PadListing &pad : pads) {
+        QJsonObject parts { { QStringLiteral("loadW"), pad.network.loadWatts } };
+        for (const PartName &part : pad.parts) {
+            const double watts = pad.network.watts[part.place];
+            const double rating = PowerRating::forDissipation(watts);
+            parts.insert(part.key, QJsonObject { { QStringLiteral("watts"), watts },
+                                                 { QStringLiteral("ratingW"), numberOrNull(rating > 0, rating) } });
+        }
+        power.insert(pad.key, parts);
+    }
+    return power;
+}
+
+// What --zout, --min-loss and --bridged-t print for the impedance and the
+// attenuation the entries left in 'solver'. Returns the exit code.
+int printPads(const AttenSolver &solver, const PadRequest &request, const Invocation &invocation)
+{
+    const double z = solver.impedOhm();
+    const double db = solver.attenDb();
+    const double watts = request.inputWatts;
+    QJsonObject object { { QStringLiteral("impedOhm"), z } };
+    std::vector<PadListing> pads;
+    if (request.bridgedT) {
+        object.insert(QStringLiteral("attenDb"), db);
+        const Pad pad = Pad::bridgedT(z, db);
+        if (!(db > 0)) {
+            invocation.say(QStringLiteral("--bridged-t needs an attenuation: give db=..."));
+            return Failure;
+        }
+        if (!pad.valid)
+            return refuse(object, QStringLiteral("no bridged-T pad can be worked out for %1 and %2")
+                                          .arg(ohmsText(z, 1), dbText(db)), invocation);
+        pads.push_back(listing(QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z, 1), dbText(db)),
+                               QStringLiteral("bridgedT"), pad, z, z, watts,
+                               { { Pad::Input, QStringLiteral("series arm (input)"), QStringLiteral("seriesInput") },
+                                 { Pad::Output, QStringLiteral("series arm (output)"), QStringLiteral("seriesOutput") },
+                                 { Pad::Bridge, QStringLiteral("bridge"), QStringLiteral("bridge") },
+                                 { Pad::Middle, QStringLiteral("shunt"), QStringLiteral("shunt") } }));
+    } else {
+        const double zOut = request.zOut;
+        const double minimum = Pad::minimumLossDb(z, zOut);
+        object.insert(QStringLiteral("zOutOhm"), zOut);
+        object.insert(QStringLiteral("minLossDb"), minimum);
+        const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z, 1), ohmsText(zOut, 1));
+        if (request.minLoss) {
+            object.insert(QStringLiteral("attenDb"), minimum);
+            const Pad pad = Pad::minimumLoss(z, zOut);
+            if (!pad.valid)
+                return refuse(object, QStringLiteral("%1 and %2 are equal: they match without a pad")
+                                              .arg(ohmsText(z, 1), ohmsText(zOut, 1)), invocation);
+            // The series resistor sits on the side of the higher impedance.
+            const bool seriesIn = pad.ohms[Pad::Input] > 0;
+            pads.push_back(listing(QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)),
+                                   QStringLiteral("minLoss"), pad, z, zOut, watts,
+                                   seriesIn ? std::vector<PartName> {
+                                           { Pad::Input, QStringLiteral("series (input)"), QStringLiteral("seriesInput") },
+                                           { Pad::Middle, QStringLiteral("shunt (output)"), QStringLiteral("shuntOutput") } }
+                                            : std::vector<PartName> {
+                                           { Pad::Middle, QStringLiteral("shunt (input)"), QStringLiteral("shuntInput") },
+                                           { Pad::Output, QStringLiteral("series (output)"), QStringLiteral("seriesOutput") } }));
+        } else {
+            object.insert(QStringLiteral("attenDb"), db);
+            if (!(db > 0)) {
+                invocation.say(QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
+                return Failure;
+            }
+            const Pad pi = Pad::matchingPi(z, zOut, db);
+            const Pad t = Pad::matchingT(z, zOut, db);
+            if (db < minimum) {
+                // As many decimals as it takes to show the attenuation below the minimum.
+                int decimals = 2;
+                while (decimals < 15 && dbText(db, decimals) == dbText(minimum, decimals))
+                    ++decimals;
+                return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
+                                              .arg(dbText(db, decimals), dbText(minimum, decimals), between), invocation);
+            }
+            // Impedances or attenuations at the ends of the double range.
+            if (!pi.valid || !t.valid)
+                return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
+                              invocation);
+            pads.push_back(listing(QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db)), QStringLiteral("pi"), pi,
+                                   z, zOut, watts, ladderParts(Pad::Pi, true)));
+            pads.push_back(listing(QStringLiteral("T pad %1, %2:").arg(between, dbText(db)), QStringLiteral("t"), t, z,
+                                   zOut, watts, ladderParts(Pad::T, true)));
+        }
+    }
+    QTextStream &out = invocation.out();
+    if (invocation.isSet("json")) {
+        for (const PadListing &pad : pads) {
+            QJsonObject values;
+            for (const PartName &part : pad.parts)
+                values.insert(part.key + QStringLiteral("Ohm"), finiteOrNull(pad.pad.ohms[part.place]));
+            object.insert(pad.key, values);
+        }
+        if (watts > 0)
+            object.insert(QStringLiteral("power"), powerJson(pads, watts));
+        printJson(out, object);
+        return Ok;
+    }
+    if (watts > 0)
+        out << "Power in: " << powerInText(watts) << '\n';
+    for (const PadListing &pad : pads) {
+        out << pad.heading << '\n';
+        for (const PartName &part : pad.parts) {
+            out << "  " << part.label << ": " << ohmsText(pad.pad.ohms[part.place], 1);
+            if (watts > 0)
+                out << ", " << partPower(pad.network.watts[part.place]);
+            out << '\n';
+        }
+        if (watts > 0)
+            out << "  load: " << wattsText(pad.network.loadWatts) << '\n';
+    }
+    return Ok;
+}
+
+// The standard parts of the four resistors and what pads built from them
+// really do, as the tooltips of the window tell them.
+QJsonObject standardPartsJson(const AttenSolver &solver)
+{
+    static const struct
+    {
+        const char *key;
+        int field;
+    } resistors[] = { { "r1", 2 }, { "r2", 4 }, { "r3", 5 }, { "r4", 7 } };
+    QJsonObject object;
+    for (const auto &r : resistors) {
+        const ResistorHint hint = resistorHint(solver, r.field);
+        object.insert(QLatin1String(r.key),
+                      hint.valid ? QJsonValue(QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 },
+                                                            { QStringLiteral("e96Ohm"), hint.e96 },
+                                                            { QStringLiteral("e24Pair"), pairJson(hint.pair) } })
+                                 : QJsonValue());
+    }
+    for (const auto &[key, field] : { std::pair { "pi", 2 }, std::pair { "t", 5 } }) {
+        const ResistorHint hint = resistorHint(solver, field);
+        if (!hint.hasPads) {
+            object.insert(QLatin1String(key), QJsonValue());
+            continue;
+        }
+        QJsonObject pads { { QStringLiteral("e24"), figuresJson(hint.e24Pad.outer, hint.e24Pad.middle, hint.e24Pad.figures) },
+                           { QStringLiteral("e96"), figuresJson(hint.e96Pad.outer, hint.e96Pad.middle, hint.e96Pad.figures) } };
+        pads.insert(QStringLiteral("e24Pairs"), hint.hasPairPad ? QJsonValue(figuresJson(hint.outerPair.value,
+                                                                                         hint.middlePair.value,
+                                                                                         hint.pairPadFigures))
+                                                                : QJsonValue());
+        object.insert(QLatin1String(key), pads);
+    }
+    return object;
 }
 
 void printText(const AttenSolver &solver, const std::vector<PadListing> &pads, double inputWatts, QTextStream &out)
