@@ -2,6 +2,8 @@
 
 #include "pad.h"
 
+#include <QString>
+
 namespace corvane {
 
 // What a pad does between a source of internal resistance zIn and a load of
@@ -22,6 +24,15 @@ struct PadNetwork
     double loadWatts = 0;
 
     static PadNetwork of(const Pad &pad, double zIn, double zOut, double inputWatts = 1);
+
+    // The wattage a part should be rated for: the smallest of the usual
+    // ratings 1/8, 1/4, 1/2, 1, 2, 3, 5, 10, 25, 50 and 100 W that is at least
+    // Derating times its power (a resistor run at half its rating stays cool
+    // enough to keep its value); 0 when even 100 W is too small.
+    static constexpr double Derating = 2;
+    static double rating(double watts);
+    // "1/8 W", "2 W", or "over 100 W" for 0.
+    static QString ratingText(double ratingWatts);
 };
 
 } // namespace corvane

@@ -7,7 +7,6 @@
 #include "output.h"
 #include "pad.h"
 #include "padnetwork.h"
-#include "powerrating.h"
 #include "resistorhint.h"
 
 #include <QJsonArray>
@@ -165,7 +164,7 @@ std::vector<PadListing> fieldPads(const AttenSolver &solver, double inputWatts)
 // "0.520 W, rating 2 W": the power in a part and the rating it needs.
 QString partPower(double watts)
 {
-    return wattsText(watts) + QStringLiteral(", rating ") + PowerRating::text(PowerRating::forDissipation(watts));
+    return wattsText(watts) + QStringLiteral(", rating ") + PadNetwork::ratingText(PadNetwork::rating(watts));
 }
 
 // "1.00 W (30.0 dBm)"
@@ -179,12 +178,12 @@ QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
 {
     QJsonObject power { { QStringLiteral("inputW"), inputWatts },
                         { QStringLiteral("inputDbm"), dbmOfWatts(inputWatts) },
-                        { QStringLiteral("derating"), PowerRating::Derating } };
+                        { QStringLiteral("derating"), PadNetwork::Derating } };
     for (const PadListing &pad : pads) {
         QJsonObject parts { { QStringLiteral("loadW"), pad.network.loadWatts } };
         for (const PartName &part : pad.parts) {
             const double watts = pad.network.watts[part.place];
-            const double rating = PowerRating::forDissipation(watts);
+            const double rating = PadNetwork::rating(watts);
             parts.insert(part.key, QJsonObject { { QStringLiteral("watts"), watts },
                                                  { QStringLiteral("ratingW"), numberOrNull(rating > 0, rating) } });
         }

@@ -7,7 +7,6 @@
 #include "numbers.h"
 #include "fieldvalue.h"
 #include "padnetwork.h"
-#include "powerrating.h"
 #include "resistorhint.h"
 #include "resonancesolver.h"
 #include "sessions.h"
@@ -429,8 +428,8 @@ private slots:
         QVERIFY(qAbs(p.watts[Pad::Input] - 50 / r1) < 1e-9 && qAbs(p.loadWatts - 0.1) < 1e-9
                 && qAbs(p.watts[Pad::Output] - 5 / r1) < 1e-9);
         // The smallest rating at least twice the power (the command line shows the others).
-        QCOMPARE(PowerRating::forDissipation(0.5), 1.0);
-        QCOMPARE(PowerRating::text(PowerRating::forDissipation(60)), QStringLiteral("over 100 W"));
+        QCOMPARE(PadNetwork::rating(0.5), 1.0);
+        QCOMPARE(PadNetwork::ratingText(PadNetwork::rating(60)), QStringLiteral("over 100 W"));
     }
 
     void resistorHints()
