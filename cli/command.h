@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -11,15 +12,29 @@ namespace corvane::cli {
 
 class Invocation;
 
-// An option of a subcommand: --NAME, or with a value --NAME VALUE or
-// --NAME=VALUE. The value is the next argument whatever it looks like, so
-// that "--power -10dBm" works.
+// An option: --NAME, or with a value --NAME VALUE or --NAME=VALUE. The value
+// is the next argument whatever it looks like, so that "--power -10dBm" works.
+// The options Qt reads for every window program also come with one dash and
+// take no "=".
 struct Option
 {
     const char *name;       // without the dashes
     const char *valueName;  // FILE, P, ...; null for a switch
     const char *complaint;  // the usage error for a missing or unusable value; null for the usual one
+    bool qtOption = false;
 };
+
+// The arguments as read by the options: their values (the last one given
+// wins), the other arguments, and the reason of a usage error.
+struct ReadArguments
+{
+    QHash<QString, QString> values;
+    QStringList others;
+    QString error;
+};
+// Stops at the first error and after --help (or -h) when 'options' has it;
+// with 'othersAllowed' false an argument that is no option is an error.
+ReadArguments readArguments(const std::vector<Option> &options, const QStringList &arguments, bool othersAllowed);
 
 // A subcommand, declared once: the runner parses its arguments by its
 // options, prints its help (the text help/NAME.txt) and its usage errors and

@@ -15,40 +15,20 @@ namespace corvane::cli {
 namespace {
 
 // The options the window takes: its own, and those Qt reads for every window
-// program (given with one dash or two, the value as the next argument). Anything
-// else is a usage error rather than a window that ignores it. A new option is one row.
-struct WindowOption
+// program. Anything else is a usage error rather than a window that ignores it.
+const std::vector<Option> &windowOptions()
 {
-    const char *name;
-    bool takesValue;
-    bool qtOption;
-};
-
-const WindowOption windowOptions[] = {
-    { "core-table", true, false },
-    { "platform", true, true },   { "platformpluginpath", true, true }, { "platformtheme", true, true },
-    { "plugin", true, true },     { "qwindowgeometry", true, true },    { "qwindowicon", true, true },
-    { "qwindowtitle", true, true }, { "style", true, true },            { "stylesheet", true, true },
-    { "session", true, true },    { "display", true, true },            { "geometry", true, true },
-    { "title", true, true },      { "name", true, true },               { "reverse", false, true },
-    { "widgetcount", false, true }, { "nograb", false, true },          { "dograb", false, true },
-};
-
-// The window option an argument names; 'joined' tells whether its value came
-// with it after "=" (own options only: Qt takes its values as the next argument).
-const WindowOption *findWindowOption(const QString &argument, bool &joined)
-{
-    joined = false;
-    for (const WindowOption &option : windowOptions) {
-        const QString own = QStringLiteral("--") + QLatin1String(option.name);
-        if (argument == own || (option.qtOption && argument == own.mid(1)))
-            return &option;
-        if (!option.qtOption && option.takesValue && argument.startsWith(own + QLatin1Char('='))) {
-            joined = true;
-            return &option;
-        }
-    }
-    return nullptr;
+    static const std::vector<Option> options = [] {
+        std::vector<Option> list { { "core-table", "FILE", nullptr } };
+        for (const char *name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                  "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display",
+                                  "geometry", "title", "name" })
+            list.push_back({ name, "VALUE", nullptr, true });
+        for (const char *name : { "reverse", "widgetcount", "nograb", "dograb" })
+            list.push_back({ name, nullptr, nullptr, true });
+        return list;
+    }();
+    return options;
 }
 
 bool isInformation(const QString &first)
@@ -88,37 +68,14 @@ bool isCommandLine(const QStringList &arguments)
 
 QString windowArgumentsError(const QStringList &arguments)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        bool joined = false;
-        const WindowOption *option = findWindowOption(argument, joined);
-        if (!option) {
-            if (argument.startsWith(QLatin1Char('-')))
-                return QStringLiteral("unknown option '%1'").arg(argument);
-            return i == 1 ? QStringLiteral("unknown subcommand '%1'").arg(argument)
-                          : QStringLiteral("unexpected argument '%1'").arg(argument);
-        }
-        if (option->takesValue && !joined && ++i >= arguments.size())
-            return QStringLiteral("option '%1' needs a value").arg(argument);
-    }
-    return QString();
+    return readArguments(windowOptions(), arguments.mid(1), false).error;
 }
 
 QString windowCoreTablePath(const QStringList &arguments)
 {
-    QString path = defaultCoreTablePath();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        bool joined = false;
-        const WindowOption *option = findWindowOption(arguments.at(i), joined);
-        if (!option || !option->takesValue)
-            continue;
-        const QString value = joined ? arguments.at(i).section(QLatin1Char('='), 1) : arguments.value(i + 1);
-        if (!joined)
-            ++i;
-        if (qstrcmp(option->name, "core-table") == 0)
-            path = value; // the last one given wins, as in the subcommands
-    }
-    return path;
+    // The last one given wins, as in the subcommands.
+    return readArguments(windowOptions(), arguments.mid(1), false).values.value(QStringLiteral("core-table"),
+                                                                                 defaultCoreTablePath());
 }
 
 bool canReadCoreTable(const QString &path)
@@ -156,38 +113,58 @@ const std::vector<Command> &commands()
     return all;
 }
 
+ReadArguments readArguments(const std::vector<Option> &options, const QStringList &arguments, bool othersAllowed)
+{
+    ReadArguments read;
+    for (qsizetype n = 0; n < arguments.size() && read.error.isEmpty(); ++n) {
+        const QString &argument = arguments.at(n);
+        const bool joined = argument.contains(QLatin1Char('='));
+        const QString given = argument.section(QLatin1Char('='), 0, 0);
+        const auto option = std::find_if(options.begin(), options.end(), [&](const Option &o) {
+            const QString name = QStringLiteral("--") + QLatin1String(o.name);
+            if (argument == QLatin1String("-h") && name == QLatin1String("--help"))
+                return true;
+            return (given == name || (o.qtOption && given == name.mid(1))) && (!joined || (o.valueName && !o.qtOption));
+        });
+        if (option == options.end()) {
+            if (argument.startsWith(QLatin1Char('-')))
+                read.error = QStringLiteral("unknown option '%1'").arg(argument);
+            else if (!othersAllowed)
+                read.error = QString::fromLatin1(n == 0 ? "unknown subcommand '%1'" : "unexpected argument '%1'").arg(argument);
+            read.others << argument;
+            continue;
+        }
+        const QString name = QLatin1String(option->name);
+        if (!option->valueName)
+            read.values.insert(name, QString());
+        else if (joined)
+            read.values.insert(name, argument.section(QLatin1Char('='), 1));
+        else if (n + 1 < arguments.size())
+            read.values.insert(name, arguments.at(++n)); // whatever it looks like: -10dBm
+        else if (option->complaint)
+            read.error = QLatin1String(option->complaint);
+        else
+            read.error = QStringLiteral("option '%1' needs a value").arg(argument);
+        if (name == QLatin1String("help"))
+            break;
+    }
+    return read;
+}
+
 int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    Invocation invocation(command, out, err);
-    for (qsizetype n = 0; n < arguments.size(); ++n) {
-        const QString &argument = arguments.at(n);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
-            help.open(QIODevice::ReadOnly);
-            out << QString::fromUtf8(help.readAll());
-            return Ok;
-        }
-        const QString name = argument.section(QLatin1Char('='), 0, 0).mid(2);
-        const auto option = std::find_if(command.options.begin(), command.options.end(), [&](const Option &o) {
-            return argument.startsWith(QLatin1String("--")) && name == QLatin1String(o.name)
-                    && (o.valueName || !argument.contains(QLatin1Char('=')));
-        });
-        if (option == command.options.end()) {
-            if (argument.startsWith(QLatin1Char('-')))
-                return invocation.usageError(QStringLiteral("unknown option '%1'").arg(argument));
-            invocation.addArgument(argument);
-        } else if (!option->valueName) {
-            invocation.set(name, QString());
-        } else if (argument.contains(QLatin1Char('='))) {
-            invocation.set(name, argument.section(QLatin1Char('='), 1));
-        } else if (n + 1 < arguments.size()) {
-            // The value may start with "-" (-10dBm): the next argument is taken whatever it looks like.
-            invocation.set(name, arguments.at(++n));
-        } else {
-            return invocation.badValue(*option);
-        }
+    std::vector<Option> options = command.options;
+    options.push_back({ "help", nullptr, nullptr });
+    ReadArguments read = readArguments(options, arguments, true);
+    const QString error = read.error;
+    Invocation invocation(command, std::move(read), out, err);
+    if (invocation.isSet("help")) {
+        QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
+        help.open(QIODevice::ReadOnly);
+        out << QString::fromUtf8(help.readAll());
+        return Ok;
     }
-    return command.run(invocation);
+    return error.isEmpty() ? command.run(invocation) : invocation.usageError(error);
 }
 
 QString defaultCoreTablePath()

@@ -6,8 +6,8 @@
 
 namespace corvane::cli {
 
-Invocation::Invocation(const Command &command, QTextStream &out, QTextStream &err)
-    : m_command(command), m_out(out), m_err(err)
+Invocation::Invocation(const Command &command, ReadArguments read, QTextStream &out, QTextStream &err)
+    : m_command(command), m_out(out), m_err(err), m_read(std::move(read))
 {
 }
 
@@ -23,18 +23,11 @@ int Invocation::usageError(const QString &reason) const
     return Usage;
 }
 
-int Invocation::badValue(const Option &option) const
-{
-    if (option.complaint)
-        return usageError(QLatin1String(option.complaint));
-    return usageError(QStringLiteral("option '--%1' needs a value").arg(QLatin1String(option.name)));
-}
-
 int Invocation::badValue(const char *option) const
 {
     for (const Option &o : m_command.options)
         if (qstrcmp(o.name, option) == 0)
-            return badValue(o);
+            return usageError(QLatin1String(o.complaint));
     return Usage;
 }
 
