@@ -204,44 +204,31 @@ bool StandardSeries::fromName(const QString &text, Series &series)
 
 double StandardSeries::nearest(double value, Series series)
 {
-    if (!isPositiveFinite(value))
-        return 0;
-    double best = 0;
-    double bestDistance = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        const double distance = std::fabs(std::log(value / candidate));
-        if (best == 0 || distance < bestDistance || (distance == bestDistance && candidate > best)) {
-            best = candidate;
-            bestDistance = distance;
-        }
-        return true;
-    });
-    return best;
+    // One of the two neighbours, by ratio; the larger one when they are as near.
+    const double low = below(value, series);
+    const double high = above(value, series);
+    return std::fabs(std::log(value / high)) <= std::fabs(std::log(value / low)) ? high : low;
 }
 
 double StandardSeries::below(double value, Series series)
 {
-    if (!isPositiveFinite(value))
-        return 0;
     double result = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        if (candidate > value)
-            return false;
-        result = candidate;
-        return true;
-    });
+    if (isPositiveFinite(value))
+        visitDecadeAround(value, series, [&](double candidate) {
+            result = candidate <= value ? candidate : result;
+            return candidate <= value;
+        });
     return result;
 }
 
 double StandardSeries::above(double value, Series series)
 {
-    if (!isPositiveFinite(value))
-        return 0;
     double result = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        result = candidate;
-        return candidate < value;
-    });
+    if (isPositiveFinite(value))
+        visitDecadeAround(value, series, [&](double candidate) {
+            result = candidate;
+            return candidate < value;
+        });
     return result;
 }
 
