@@ -347,11 +347,8 @@ void printText(const AttenSolver &solver, const std::vector<PadListing> &pads, d
 QJsonObject resultJson(const AttenSolver &solver, const QString &refusal, const std::vector<PadListing> &pads,
                        double inputWatts)
 {
-    QJsonArray texts;
-    for (const QString &t : solver.texts())
-        texts.append(t);
     QJsonObject object {
-        { QStringLiteral("txt"), texts },
+        { QStringLiteral("txt"), textsJson(solver.texts()) },
         { QStringLiteral("impedOhm"), solver.impedOhm() },
         { QStringLiteral("attenDb"), solver.attenDb() },
         { QStringLiteral("r1Ohm"), solver.r1Ohm() },

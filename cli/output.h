@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -13,6 +14,16 @@ void printJson(QTextStream &out, const QJsonObject &object);
 
 // "LABEL: TEXT", or "LABEL:" for an empty text: one field of a window.
 void printField(QTextStream &out, const QString &label, const QString &text);
+
+// The texts of a window's fields.
+template<typename Texts>
+QJsonArray textsJson(const Texts &texts)
+{
+    QJsonArray array;
+    for (const QString &text : texts)
+        array.append(text);
+    return array;
+}
 
 // The number, or null while it is not known.
 QJsonValue numberOrNull(bool known, double value);

@@ -70,9 +70,6 @@ QJsonValue capacitorsJson(const ResonanceSolver &solver)
 QJsonObject resultJson(const ResonanceSolver &solver)
 {
     const CoreTable &cores = solver.cores();
-    QJsonArray texts;
-    for (const QString &text : solver.texts())
-        texts.append(text);
     QJsonArray coreList;
     for (int i = 1; i <= cores.coreCount; ++i) {
         const std::size_t slot = std::size_t(i);
@@ -90,7 +87,7 @@ QJsonObject resultJson(const ResonanceSolver &solver)
         });
     }
     return QJsonObject {
-        { QStringLiteral("txt"), texts },
+        { QStringLiteral("txt"), textsJson(solver.texts()) },
         { QStringLiteral("freqHz"), solver.freqHz() },
         { QStringLiteral("capFarad"), solver.capFarad() },
         { QStringLiteral("indHenry"), solver.indHenry() },
