@@ -45,30 +45,22 @@ double Pad::minimumLossDb(double zIn, double zOut)
     return 20 * std::log10(std::sqrt(r) + std::sqrt(r - 1));
 }
 
-Pad Pad::matchingT(double zIn, double zOut, double db)
+Pad Pad::matching(Kind kind, double zIn, double zOut, double db)
 {
     Pad pad;
-    if (!designable(zIn, zOut, db))
+    pad.kind = kind;
+    if (kind == BridgedT || !designable(zIn, zOut, db))
         return pad;
     const double k = voltageRatioOfDb(db);
     const double k2 = powerRatioOfDb(db);
     double *r = pad.ohms;
-    r[Middle] = 2 * k * std::sqrt(zIn * zOut) / (k2 - 1);
-    r[Input] = vanishing(zIn * (k2 + 1) / (k2 - 1) - r[Middle], zIn);
-    r[Output] = vanishing(zOut * (k2 + 1) / (k2 - 1) - r[Middle], zOut);
-    pad.valid = r[Input] >= 0 && r[Output] >= 0 && isPositiveFinite(r[Middle]);
-    return pad;
-}
-
-Pad Pad::matchingPi(double zIn, double zOut, double db)
-{
-    Pad pad;
-    pad.kind = Pi;
-    if (!designable(zIn, zOut, db))
+    if (kind == T) {
+        r[Middle] = 2 * k * std::sqrt(zIn * zOut) / (k2 - 1);
+        r[Input] = vanishing(zIn * (k2 + 1) / (k2 - 1) - r[Middle], zIn);
+        r[Output] = vanishing(zOut * (k2 + 1) / (k2 - 1) - r[Middle], zOut);
+        pad.valid = r[Input] >= 0 && r[Output] >= 0 && isPositiveFinite(r[Middle]);
         return pad;
-    const double k = voltageRatioOfDb(db);
-    const double k2 = powerRatioOfDb(db);
-    double *r = pad.ohms;
+    }
     r[Middle] = (k2 - 1) * std::sqrt(zIn * zOut) / (2 * k);
     // Each shunt from its conductance, which is 0 for an open shunt.
     auto shunt = [&](double z) {

@@ -30,9 +30,9 @@ struct Pad
 
     // 20 log10 K_min; 0 for equal impedances.
     static double minimumLossDb(double zIn, double zOut);
-    // Not valid below the minimum loss or for impedances that are not positive.
-    static Pad matchingPi(double zIn, double zOut, double db);
-    static Pad matchingT(double zIn, double zOut, double db);
+    // The Pi or the T; not valid below the minimum loss or for impedances
+    // that are not positive.
+    static Pad matching(Kind kind, double zIn, double zOut, double db);
     // The L pad at the minimum loss, written as a T: a series arm on the side
     // of the higher impedance, the shunt across the lower one. Not valid for
     // equal impedances, which need no pad.

@@ -245,8 +245,8 @@ int printPads(const AttenSolver &solver, const PadRequest &request, const Invoca
                 invocation.say(QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
                 return Failure;
             }
-            const Pad pi = Pad::matchingPi(z, zOut, db);
-            const Pad t = Pad::matchingT(z, zOut, db);
+            const Pad pi = Pad::matching(Pad::Pi, z, zOut, db);
+            const Pad t = Pad::matching(Pad::T, z, zOut, db);
             if (db < minimum) {
                 // As many decimals as it takes to show the attenuation below the minimum.
                 int decimals = 2;
