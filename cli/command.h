@@ -39,7 +39,7 @@ ReadArguments readArguments(const std::vector<Option> &options, const QStringLis
 // A subcommand, declared once: the runner parses its arguments by its
 // options, prints its help (the text help/NAME.txt) and its usage errors and
 // hands the rest to 'run'.
-// The man page and the bash completion are checked against these declarations.
+// The help, the man page and the bash completion are checked against them.
 struct Command
 {
     const char *name;

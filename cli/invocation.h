@@ -14,7 +14,6 @@ class Invocation
 public:
     Invocation(const Command &command, ReadArguments read, QTextStream &out, QTextStream &err);
 
-    const Command &command() const { return m_command; }
     QTextStream &out() const { return m_out; }
 
     bool isSet(const char *option) const { return m_read.values.contains(QLatin1String(option)); }
