@@ -66,7 +66,7 @@ int run(Invocation &invocation)
 
 Command alCommand()
 {
-    return { "al", "the AL of a core from a measured winding", "the usage", { { "json", nullptr, nullptr } },
+    return { "al", "the AL of a core from a measured winding", "the usage", true, { { "json", nullptr, nullptr } },
              run };
 }
 

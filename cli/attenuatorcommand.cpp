@@ -383,7 +383,11 @@ int run(Invocation &invocation)
     request.minLoss = invocation.isSet("min-loss");
     request.bridgedT = invocation.isSet("bridged-t");
     std::vector<Entry> entries;
-    if (!readEntries(invocation, { fieldOf, "z, db, r1, r2, r3, r4 or 0..7" }, entries))
+    if (!readEntries(invocation,
+                     { fieldOf, "'%1' is not FIELD=TEXT (for example db=10)",
+                       "unknown field '%1' (use 0..7, z, db, r1, r2, r3 or r4)",
+                       "'%1' cannot be typed into a field: use digits and \".\" only" },
+                     entries))
         return Usage;
     if ((request.minLoss && request.zOut == 0) || (request.bridgedT && request.zOut > 0))
         return invocation.usageError(QStringLiteral("--min-loss goes with --zout, --bridged-t without it"));
@@ -433,7 +437,7 @@ int run(Invocation &invocation)
 
 Command attenuatorCommand()
 {
-    return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage",
+    return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage", false,
              { { "json", nullptr, nullptr },
                { "power", "P", "--power needs a power, for example --power 1 or --power 30dBm" },
                { "zout", "OHMS", "--zout needs an impedance in ohms above zero, for example --zout 75" },

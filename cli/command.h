@@ -31,6 +31,7 @@ struct ReadArguments
     QHash<QString, QString> values;
     QStringList others;
     QString error;
+    bool unknownOption = false;
 };
 // Stops at the first error and after --help (or -h) when 'options' has it;
 // with 'othersAllowed' false an argument that is no option is an error.
@@ -45,6 +46,7 @@ struct Command
     const char *name;
     const char *summary;     // one line in 'corvane --help'
     const char *hintTopic;   // "Run 'corvane NAME --help' for HINTTOPIC." after a usage error
+    bool hintAfterEveryError; // false: after an unknown option only, the other reasons show the way
     std::vector<Option> options;
     int (*run)(Invocation &invocation);
 };

@@ -127,7 +127,8 @@ ReadArguments readArguments(const std::vector<Option> &options, const QStringLis
             return (given == name || (o.qtOption && given == name.mid(1))) && (!joined || (o.valueName && !o.qtOption));
         });
         if (option == options.end()) {
-            if (argument.startsWith(QLatin1Char('-')))
+            read.unknownOption = argument.startsWith(QLatin1Char('-'));
+            if (read.unknownOption)
                 read.error = QStringLiteral("unknown option '%1'").arg(argument);
             else if (!othersAllowed)
                 read.error = QString::fromLatin1(n == 0 ? "unknown subcommand '%1'" : "unexpected argument '%1'").arg(argument);
@@ -157,6 +158,7 @@ int runCommand(const Command &command, const QStringList &arguments, QTextStream
     options.push_back({ "help", nullptr, nullptr });
     ReadArguments read = readArguments(options, arguments, true);
     const QString error = read.error;
+    const bool unknownOption = read.unknownOption;
     Invocation invocation(command, std::move(read), out, err);
     if (invocation.isSet("help")) {
         QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
@@ -164,7 +166,9 @@ int runCommand(const Command &command, const QStringList &arguments, QTextStream
         out << QString::fromUtf8(help.readAll());
         return Ok;
     }
-    return error.isEmpty() ? command.run(invocation) : invocation.usageError(error);
+    if (!error.isEmpty())
+        return invocation.usageError(error, unknownOption || command.hintAfterEveryError);
+    return command.run(invocation);
 }
 
 QString defaultCoreTablePath()

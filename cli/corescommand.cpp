@@ -61,7 +61,7 @@ int run(Invocation &invocation)
 
 Command coresCommand()
 {
-    return { "cores", "list the core table and the lines it skips", "the options",
+    return { "cores", "list the core table and the lines it skips", "the options", true,
              { { "core-table", "FILE", nullptr } }, run };
 }
 

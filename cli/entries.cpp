@@ -35,14 +35,12 @@ bool readEntries(const Invocation &invocation, const FieldNames &names, std::vec
     for (const QString &argument : invocation.arguments()) {
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         if (equals < 0)
-            return invocation.usageError(QStringLiteral("'%1' is not FIELD=TEXT").arg(argument)), false;
+            return invocation.usageError(QString::fromLatin1(names.notAnEntry).arg(argument)), false;
         const Entry entry { names.fieldOf(argument.left(equals).toLower()), argument.mid(equals + 1), argument };
         if (entry.field < 0)
-            return invocation.usageError(QStringLiteral("'%1' is not a field (%2)")
-                                                 .arg(argument.left(equals), QLatin1String(names.list))), false;
+            return invocation.usageError(QString::fromLatin1(names.notAField).arg(argument.left(equals))), false;
         if (!isTypeable(entry.text))
-            return invocation.usageError(QStringLiteral("'%1' cannot be typed into a field (digits and \".\" only)")
-                                                 .arg(entry.text)), false;
+            return invocation.usageError(QString::fromLatin1(names.notTypeable).arg(entry.text)), false;
         entries.push_back(entry);
     }
     return true;

@@ -16,11 +16,14 @@ struct Entry
     QString argument;
 };
 
-// How the command line names the fields of a calculator.
+// How a subcommand names the fields of its calculator, and words the
+// mistakes in an entry: %1 is the argument, the FIELD and the TEXT.
 struct FieldNames
 {
     int (*fieldOf)(const QString &lowerName); // -1 for no field
-    const char *list;                          // for the usage error: "f, c, l, z, t1..t50 or 0..53"
+    const char *notAnEntry;
+    const char *notAField;
+    const char *notTypeable;
 };
 
 // A field given by its number, below 'fieldCount'; -1 when 'name' is none.

@@ -16,10 +16,11 @@ void Invocation::say(const QString &text) const
     m_err << "corvane " << m_command.name << ": " << text << '\n';
 }
 
-int Invocation::usageError(const QString &reason) const
+int Invocation::usageError(const QString &reason, bool pointToHelp) const
 {
     say(reason);
-    m_err << "Run 'corvane " << m_command.name << " --help' for " << m_command.hintTopic << ".\n";
+    if (pointToHelp)
+        m_err << "Run 'corvane " << m_command.name << " --help' for " << m_command.hintTopic << ".\n";
     return Usage;
 }
 

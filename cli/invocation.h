@@ -24,8 +24,10 @@ public:
 
     // "corvane NAME: TEXT" on standard error.
     void say(const QString &text) const;
-    // The usage error: the reason, the line that points to --help; the exit code.
-    int usageError(const QString &reason) const;
+    // The usage error: the reason and, as the subcommand has it, the line
+    // that points to --help; the exit code.
+    int usageError(const QString &reason) const { return usageError(reason, m_command.hintAfterEveryError); }
+    int usageError(const QString &reason, bool pointToHelp) const;
     // The usage error of an option whose value cannot be used.
     int badValue(const char *option) const;
 

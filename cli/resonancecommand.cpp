@@ -101,7 +101,10 @@ QJsonObject resultJson(const ResonanceSolver &solver)
 int run(Invocation &invocation)
 {
     std::vector<Entry> entries;
-    if (!readEntries(invocation, { fieldOf, "f, c, l, z, t1..t50 or 0..53" }, entries))
+    if (!readEntries(invocation,
+                     { fieldOf, "'%1' is not FIELD=TEXT", "'%1' is not a field (f, c, l, z, t1..t50 or 0..53)",
+                       "'%1' cannot be typed into a field (digits and \".\" only)" },
+                     entries))
         return Usage;
     if (entries.empty())
         return invocation.usageError(QStringLiteral("no ENTRY given"));
@@ -134,7 +137,7 @@ int run(Invocation &invocation)
 Command resonanceCommand()
 {
     return { "resonance", "solve frequency, capacitance, inductance, impedance and turns",
-             "the fields and options", { { "core-table", "FILE", nullptr }, { "json", nullptr, nullptr } }, run };
+             "the fields and options", true, { { "core-table", "FILE", nullptr }, { "json", nullptr, nullptr } }, run };
 }
 
 } // namespace corvane::cli
