@@ -3,7 +3,6 @@
 
 #include "frmatten.h"
 #include "menucommands.h"
-#include "module1.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -42,7 +41,7 @@ void Quillet::createMenus()
 
 void Quillet::mnuPrint_Click()
 {
-    Module1::printForm(this, Picture1());
+    printForm();
 }
 
 void Quillet::mnuExit_Click()
