@@ -13,14 +13,12 @@ namespace corvane {
 class ActivationWatch;
 class FieldEdit;
 
-// What the two calculator windows do alike. Each has a field array `txt` whose
-// typed characters, focus gains and focus losses run through the handlers here,
-// a solver that works on its own copy of the fields' texts, tooltips worked
-// out again only when their numbers change, a hidden picture `Picture1` that
-// holds what was printed, and activations told apart from returns from a
-// message box or another program. The windows supply what differs: the letters
-// that jump to a field, the text a refused Enter brings back, the solver steps
-// and Form_Activate.
+// What the two calculator windows do alike: the field array `txt` and its
+// handlers, the copying of texts to and from a solver, tooltips worked out
+// again only when their numbers change, the hidden `Picture1` that holds what
+// was printed, and activations told apart from returns from a message box or
+// another program. Each window supplies what differs: its jump letters, the
+// text a refused Enter brings back, its solver steps and Form_Activate.
 class CalculatorWindow : public QMainWindow, public FieldHandler
 {
 public:
@@ -33,12 +31,8 @@ public:
 
 protected:
     // A letter, typed in either case, that moves the focus to a field.
-    struct JumpKey
-    {
-        char letter;
-        int field;
-    };
-    // What a refused Enter puts back in the field: the window's own rule.
+    struct JumpKey { char letter; int field; };
+    // How a refused Enter leaves the text it puts back.
     enum class RestoredText { Selected, CaretAtEnd };
 
     CalculatorWindow(int fieldCount, std::vector<JumpKey> jumpKeys, RestoredText restored, QWidget *parent);
@@ -48,18 +42,16 @@ protected:
     FieldEdit *addField(int index, QWidget *parent, const QFont &font, const QRect &rect);
     void addPicture(QWidget *parent);
 
-    // The base class sees the activation first, so that the fields are active
-    // when the window acts on it; a return from a message box or from another
-    // program runs no Form_Activate.
+    // The base class sees the activation first, then Form_Activate runs unless
+    // this is a return from a message box or from another program.
     bool event(QEvent *event) override;
     virtual void Form_Activate() = 0;
 
-    // The commit of the field being left, and the erase of every field.
+    // The commit of the field being left; the erase of every field.
     virtual void commit(int index) = 0;
     virtual void erase() = 0;
-    // The text Enter in a field reading 0 brings back when that text does not read 0.
+    // The text Enter in a field reading 0 brings back, unless it reads 0 too.
     virtual QString enterFallback(int index) const = 0;
-    // Brings the tooltips up to date with the solver's numbers.
     virtual void showHints() = 0;
 
     void printForm();
@@ -83,8 +75,8 @@ protected:
         showHints();
     }
 
-    // Every focus change ends in showHints, and most change no number: true
-    // only when these numbers differ from the last ones the hints were made from.
+    // Most focus changes change no number: true when these differ from the
+    // numbers the hints were last made from.
     bool hintNumbersChanged(std::vector<double> numbers);
     // Sets a tooltip; a screen reader speaks the description, not the tooltip,
     // so the description gets both.

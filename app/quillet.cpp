@@ -22,32 +22,13 @@ static void initResources()
 
 namespace corvane {
 
-namespace {
-
-const QString windowTitleText = QStringLiteral("Corvane");
-
-// Tab order of the fields: core 1's turns field first, then frequency,
-// capacitance, inductance, impedance and the turns fields of cores 2..50.
-std::array<int, ResonanceSolver::FieldCount> tabCycle()
-{
-    std::array<int, ResonanceSolver::FieldCount> order {};
-    order[0] = ResonanceSolver::FirstTurnsField;
-    for (int i = 0; i < ResonanceSolver::FirstTurnsField; ++i)
-        order[std::size_t(i + 1)] = i;
-    for (int i = ResonanceSolver::FirstTurnsField + 1; i < ResonanceSolver::FieldCount; ++i)
-        order[std::size_t(i)] = i;
-    return order;
-}
-
-} // namespace
-
 Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
     : CalculatorWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
                        parent),
       m_coreTablePath(coreTablePath)
 {
     initResources();
-    setWindowTitle(windowTitleText);
+    setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvane-32.png")));
 
     createControls();
@@ -91,16 +72,17 @@ void Quillet::createControls()
         label->setPalette(palette);
         return label;
     };
-    // Fields are made in tab order.
-    for (int index : tabCycle()) {
-        if (index < ResonanceSolver::FirstTurnsField) {
-            addField(index, client, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
-        } else {
-            const int core = ResonanceSolver::recordOf(index) - 1;
-            addField(index, client, turnsFont,
-                     twipsRect(240 + 2280 * (core % 5), 1320 + 960 * (core / 5), 2055, 390));
-        }
-    }
+    auto addTurnsField = [this, client, &turnsFont](int index) {
+        const int core = ResonanceSolver::recordOf(index) - 1;
+        addField(index, client, turnsFont, twipsRect(240 + 2280 * (core % 5), 1320 + 960 * (core / 5), 2055, 390));
+    };
+    // Fields are made in tab order: core 1's turns field first, then frequency,
+    // capacitance, inductance, impedance and the turns fields of cores 2..50.
+    addTurnsField(ResonanceSolver::FirstTurnsField);
+    for (int index = 0; index < ResonanceSolver::FirstTurnsField; ++index)
+        addField(index, client, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
+    for (int index = ResonanceSolver::FirstTurnsField + 1; index < FieldCount; ++index)
+        addTurnsField(index);
 
     const QStringList headings = {QStringLiteral("Freq MHz"), QStringLiteral("Cap pF"),
                                   QStringLiteral("Ind uH"), QStringLiteral("Impedance")};
@@ -109,8 +91,8 @@ void Quillet::createControls()
     for (int i = 0; i < 4; ++i) {
         m_label[std::size_t(i)] = makeLabel(headings.at(i), twipsRect(1680 + 2280 * i, 120, 1215, 255));
         m_label[std::size_t(i)]->setObjectName(QStringLiteral("Label(%1)").arg(i));
-        m_prefix[std::size_t(i)] = makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255));
-        m_prefix[std::size_t(i)]->setObjectName(QStringLiteral("Label%1").arg(i));
+        makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255))
+            ->setObjectName(QStringLiteral("Label%1").arg(i));
     }
     for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index) {
         const int core = ResonanceSolver::recordOf(index) - 1;

@@ -5,9 +5,7 @@
 
 #include <array>
 
-class QAction;
 class QLabel;
-class QMenu;
 
 namespace corvane {
 
@@ -27,8 +25,6 @@ public:
     // 4..53 the turns fields of cores 1..50. The label array: 0..3 the
     // headings, 4..53 the core names.
     QLabel *Label(int index) const { return m_label[std::size_t(index)]; }
-    // The prefix labels "F=", "C=", "L=", "Z=" (Label0..Label3).
-    QLabel *prefixLabel(int index) const { return m_prefix[std::size_t(index)]; }
 
     const ResonanceSolver &solver() const { return m_solver; }
     const QString &coreTablePath() const { return m_coreTablePath; }
@@ -72,18 +68,7 @@ private:
     ResonanceSolver m_solver;
 
     std::array<QLabel *, FieldCount> m_label {};
-    std::array<QLabel *, 4> m_prefix {};
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuPrint = nullptr;
-    QAction *mnuSep1 = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuTools = nullptr;
-    QAction *mnuAttenuators = nullptr;
-    QAction *mnuParams = nullptr;
-    QAction *mnuTechData = nullptr;
-    QAction *mnuHelp = nullptr;
-    QAction *mnuAbout = nullptr;
 };
 
 } // namespace corvane
