@@ -102,7 +102,7 @@ void CalculatorWindow::txt_LostFocus(int index)
 void CalculatorWindow::enterKey(int index)
 {
     const QString fallback = enterFallback(index);
-    if (fieldValue(fieldText(index)) == 0 && fieldValue(fallback) != 0) {
+    if (fieldValue(txt(index)->text()) == 0 && fieldValue(fallback) != 0) {
         QPointer<CalculatorWindow> self(this);
         showMessage(QStringLiteral("ZERO or EMPTY is not valid!"));
         if (!self)
@@ -132,10 +132,10 @@ void CalculatorWindow::showMessage(const QString &text)
 
 bool CalculatorWindow::hintNumbersChanged(std::vector<double> numbers)
 {
-    if (m_hintsShown && numbers == m_hintNumbers)
+    // None are kept before the first hints, which therefore always differ.
+    if (numbers == m_hintNumbers)
         return false;
     m_hintNumbers = std::move(numbers);
-    m_hintsShown = true;
     return true;
 }
 
@@ -145,17 +145,6 @@ void CalculatorWindow::showHint(FieldEdit *field, const QString &hint, const QSt
         return;
     field->setToolTip(hint);
     field->setAccessibleDescription(hint.isEmpty() ? description : description + QLatin1Char('\n') + hint);
-}
-
-QString CalculatorWindow::fieldText(int index) const
-{
-    return txt(index)->text();
-}
-
-void CalculatorWindow::setFieldText(int index, const QString &text)
-{
-    if (txt(index)->text() != text)
-        txt(index)->setText(text);
 }
 
 } // namespace corvane

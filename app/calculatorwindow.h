@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldedit.h"
 #include "fieldhandler.h"
 
 #include <QMainWindow>
@@ -11,7 +12,6 @@ class QLabel;
 namespace corvane {
 
 class ActivationWatch;
-class FieldEdit;
 
 // What the two calculator windows do alike: the field array `txt` and its
 // handlers, the copying of texts to and from a solver, tooltips worked out
@@ -65,13 +65,14 @@ protected:
     void textsToSolver(Solver &solver) const
     {
         for (std::size_t i = 0; i < m_txt.size(); ++i)
-            solver.setText(int(i), fieldText(int(i)));
+            solver.setText(int(i), m_txt[i]->text());
     }
     template <class Solver>
     void textsFromSolver(const Solver &solver)
     {
         for (std::size_t i = 0; i < m_txt.size(); ++i)
-            setFieldText(int(i), solver.text(int(i)));
+            if (m_txt[i]->text() != solver.text(int(i)))
+                m_txt[i]->setText(solver.text(int(i)));
         showHints();
     }
 
@@ -84,8 +85,6 @@ protected:
 
 private:
     void enterKey(int index);
-    QString fieldText(int index) const;
-    void setFieldText(int index, const QString &text);
 
     std::vector<FieldEdit *> m_txt;
     std::vector<JumpKey> m_jumpKeys;
@@ -94,7 +93,6 @@ private:
     QLabel *m_picture = nullptr;
     ActivationWatch *m_activation;
     std::vector<double> m_hintNumbers;
-    bool m_hintsShown = false;
     bool m_unloading = false;
 };
 

@@ -14,11 +14,6 @@ namespace corvane {
 
 namespace {
 
-// Client area of the window in twips, below the menu bar.
-constexpr int ClientWidth = 10905;
-constexpr int ClientHeight = 3570;
-constexpr int FieldWidth = 1215;
-constexpr int FieldHeight = 390;
 
 struct FramePlace
 {
@@ -86,7 +81,8 @@ frmAtten::frmAtten(QWidget *parent)
 
     buildControls();
     nameFields();
-    resize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
+    // Client area 10905 x 3570 twips below the menu bar.
+    resize(twipsToPixels(10905), twipsToPixels(3570) + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -113,7 +109,7 @@ void frmAtten::buildControls()
     }
 
     for (const FieldPlace &f : fieldPlaces)
-        addField(f.index, frames[f.frame], courierNew(14.25), twipsRect(f.left, f.top, FieldWidth, FieldHeight));
+        addField(f.index, frames[f.frame], courierNew(14.25), twipsRect(f.left, f.top, 1215, 390));
     addPicture(client);
 
     // The lowest tab position that can hold the focus.
