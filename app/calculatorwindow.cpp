@@ -2,7 +2,6 @@
 
 #include "activationwatch.h"
 #include "calculatorpalette.h"
-#include "fieldedit.h"
 #include "fieldvalue.h"
 #include "module1.h"
 #include "twips.h"

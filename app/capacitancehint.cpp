@@ -1,7 +1,6 @@
 #include "quillet.h"
 
 #include "capacitorhint.h"
-#include "fieldedit.h"
 
 namespace corvane {
 

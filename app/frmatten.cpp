@@ -2,7 +2,6 @@
 
 #include "attenframe.h"
 #include "classicfonts.h"
-#include "fieldedit.h"
 #include "singlewindow.h"
 #include "twips.h"
 

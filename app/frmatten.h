@@ -3,8 +3,6 @@
 #include "attensolver.h"
 #include "calculatorwindow.h"
 
-#include <array>
-
 namespace corvane {
 
 // The attenuator window: impedance and attenuation in, the resistors of a

@@ -1,6 +1,5 @@
 #include "frmatten.h"
 
-#include "fieldedit.h"
 #include "resistorhint.h"
 
 namespace corvane {

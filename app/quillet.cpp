@@ -1,7 +1,6 @@
 #include "quillet.h"
 
 #include "classicfonts.h"
-#include "fieldedit.h"
 #include "turnshint.h"
 #include "twips.h"
 

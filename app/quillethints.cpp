@@ -1,6 +1,5 @@
 #include "quillet.h"
 
-#include "fieldedit.h"
 #include "turnshint.h"
 
 namespace corvane {
