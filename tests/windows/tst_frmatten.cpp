@@ -55,7 +55,7 @@ private slots:
 
     void keys()
     {
-        checkKeys(m_window.data(), m_window->picture1());
+        checkKeys(m_window.data(), m_window->Picture1());
     }
 
     void layout_data()
@@ -64,8 +64,8 @@ private slots:
         QTest::newRow("Frame1") << "Frame1" << QRect(16, 24, 153, 201) << "Parameters";
         QTest::newRow("Frame3") << "Frame3" << QRect(184, 24, 305, 201) << "Pi Attenuator";
         QTest::newRow("Frame2") << "Frame2" << QRect(504, 24, 209, 201) << "T Attenuator";
-        QTest::newRow("impedance") << "txt0" << QRect(40, 64, 81, 26) << "";
-        QTest::newRow("R2") << "txt4" << QRect(120, 48, 81, 26) << "";
+        QTest::newRow("impedance") << "txt(0)" << QRect(40, 64, 81, 26) << "";
+        QTest::newRow("R2") << "txt(4)" << QRect(120, 48, 81, 26) << "";
         QTest::newRow("lblL") << "lblL" << QRect(48, 112, 81, 17) << "Attenuation";
         QTest::newRow("Label11") << "Label11" << QRect(152, 112, 25, 17) << "R4";
     }
