@@ -79,7 +79,6 @@ private slots:
         layoutColumns();
         QTest::newRow("frequency") << "txt(0)" << QRect(112, 24, 97, 26) << QString();
         QTest::newRow("core 1") << "txt(4)" << QRect(16, 88, 137, 26) << QString();
-        QTest::newRow("core 7") << "txt(10)" << QRect(168, 152, 137, 26) << QString();
         QTest::newRow("core 50") << "txt(53)" << QRect(624, 664, 137, 26) << QString();
         QTest::newRow("Label(0)") << "Label(0)" << QRect(112, 8, 81, 17) << "Freq MHz";
         QTest::newRow("Label0") << "Label0" << QRect(88, 32, 17, 17) << "F=";
