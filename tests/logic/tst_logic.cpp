@@ -5,6 +5,7 @@
 #include "coretablelocation.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
+#include "numbers.h"
 #include "resonancesolver.h"
 #include "sessions.h"
 
@@ -520,6 +521,10 @@ private slots:
                    "attenuation is set\", \"standardParts\": {\"r1\": null, \"r2\": null, \"r3\": null, \"r4\": null, "
                    "\"pi\": null, \"t\": null}}"
                 << "corvane attenuator: 'r1=40' refused: R1 must be larger than the impedance when no attenuation is set\n";
+        // The window ignores an impedance of 0: the pads stay those of 50 ohms, and that is said.
+        QTest::newRow("zero ignored") << L { "attenuator", "z=0", "db=10" } << 0
+                << QString(db10).replace(QStringLiteral("Impedance: 50.0"), QStringLiteral("Impedance: 0"))
+                << "corvane attenuator: 'z=0' reads as 0 and is ignored, as in the window\n";
         QTest::newRow("unknown field") << L { "attenuator", "r5=1" } << 2 << ""
                 << "corvane attenuator: unknown field 'r5' (use 0..7, z, db, r1, r2, r3 or r4)\n";
         // 10 turns and 0.49 uH: 490 nH / 10^2 = 4.9 nH per turn squared, 10^4 * 4.9 nH = 49 uH per 100 turns.
@@ -528,6 +533,9 @@ private slots:
         QTest::newRow("al, small letters") << L { "al", "l=0.49", "n=10" } << 0 << al << "";
         QTest::newRow("al as JSON") << L { "al", "--json", "N=10", "L=0.49" } << 0
                 << "{\"turns\": 10, \"microhenries\": 0.49, \"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\"}" << "";
+        // 1e-6 uH on 10^6 turns: 1e-3 nH / 10^12 = 1e-15 nH per turn squared, 10^4 times that per 100 turns.
+        QTest::newRow("tiny AL") << L { "al", "N=1000000", "L=0.000001" } << 0
+                << "AL: 0.000000000000001 nH/turn^2 (0.00000000000001 uH per 100 turns)\nCore table AL: 0.000000000000001\n" << "";
         QTest::newRow("al without L") << L { "al", "N=10" } << 2 << ""
                 << "corvane al: give both N=TURNS and L=MICROHENRIES\nRun 'corvane al --help' for the usage.\n";
         // 1234 ohms: E24 1200 (-2.76 %) and 1300 (+5.35 %); 24000 || 1300 = 1233.2 (-0.065 %).
