@@ -78,9 +78,14 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
     if (measurements.size() > 1)
         result.al = slopeUh * 1000;
     if (!positive(result.al)) {
-        result.refusal = std::isfinite(result.al)
-            ? QStringLiteral("the fitted AL is not above zero: the inductance falls as the turns grow")
-            : QStringLiteral("these numbers give no usable AL");
+        // Only a fit of two turn counts can slope the wrong way; otherwise the
+        // numbers are too large or too small to work with.
+        if (result.model != Model::WithOffset || !std::isfinite(result.al))
+            result.refusal = QStringLiteral("these numbers give no usable AL");
+        else if (result.al < 0)
+            result.refusal = QStringLiteral("the fitted AL is not above zero: the inductance falls as the turns grow");
+        else
+            result.refusal = QStringLiteral("the fitted AL is not above zero: the inductance does not change with the turns");
         return result;
     }
 

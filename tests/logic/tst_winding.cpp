@@ -70,6 +70,10 @@ private slots:
         QTest::newRow("falling") << Doubles { 10, 1.0, 20, 0.5 } << false
                                  << "the fitted AL is not above zero: the inductance falls as the turns grow"
                                  << Doubles { 2, 0, -5 / 3.0, 7 / 6.0, 0, 0, 0 };
+        // 0.5 and 0.5 at 10 and 20 turns: slope 0, L0 0.5.
+        QTest::newRow("flat") << Doubles { 10, 0.5, 20, 0.5 } << false
+                              << "the fitted AL is not above zero: the inductance does not change with the turns"
+                              << Doubles { 2, 0, 0, 0.5, 0, 0, 0 };
         const Doubles refused { 0, 0, 0, 0, 0, 0, 0 };
         QTest::newRow("zero turns") << Doubles { 0, 1.0 } << false << "turns and inductance must be positive numbers" << refused;
         QTest::newRow("none") << Doubles {} << false << "no measurement" << refused;
