@@ -2,28 +2,13 @@
 
 #include "displaymask.h"
 #include "fieldvalue.h"
+#include "numbers.h"
 
 #include <cmath>
 
 namespace corvane {
 
 namespace {
-
-// The voltage ratio K of an attenuation, and K squared, each as a power of 10.
-double ratioOf(double attenDb)
-{
-    return std::pow(10.0, attenDb / 20);
-}
-
-double ratioSquaredOf(double attenDb)
-{
-    return std::pow(10.0, (attenDb + attenDb) / 20);
-}
-
-bool usable(double x)
-{
-    return std::isfinite(x) && x > 0;
-}
 
 QString outOfRange(const QString &quantity)
 {
@@ -36,9 +21,9 @@ QString attenuationProblem(double attenDb)
 {
     if (std::isnan(attenDb))
         return outOfRange(QStringLiteral("The attenuation"));
-    if (!(ratioOf(attenDb) > 1))
+    if (!(voltageRatioOfDb(attenDb) > 1))
         return QStringLiteral("The attenuation is too small to calculate with");
-    if (!std::isfinite(ratioSquaredOf(attenDb)))
+    if (!std::isfinite(powerRatioOfDb(attenDb)))
         return QStringLiteral("The attenuation is too large to calculate with (at most about 3082 dB)");
     return QString();
 }
@@ -91,8 +76,8 @@ QString AttenSolver::commit(int k, double v)
 {
     const double z = m_n.impedOhm;
     const double a = m_n.attenDb;
-    const double ka = ratioOf(a);
-    const double ka2 = ratioSquaredOf(a);
+    const double ka = voltageRatioOfDb(a);
+    const double ka2 = powerRatioOfDb(a);
 
     switch (k) {
     case 0:
@@ -171,7 +156,7 @@ QString AttenSolver::commit(int k, double v)
     }
 
     // A resistor with a known attenuation has moved the impedance.
-    if (!usable(m_n.impedOhm))
+    if (!isPositiveFinite(m_n.impedOhm))
         return outOfRange(QStringLiteral("The impedance"));
     write(0, m_n.impedOhm);
     return calcR();
@@ -180,7 +165,7 @@ QString AttenSolver::commit(int k, double v)
 QString AttenSolver::attenuationFromRatio(double ratio)
 {
     // A square beyond the double range gives an infinite ratio.
-    if (!usable(ratio))
+    if (!isPositiveFinite(ratio))
         return outOfRange(QStringLiteral("The attenuation"));
     const double attenDb = 20 * std::log(ratio) / std::log(10.0);
     const QString problem = attenuationProblem(attenDb);
@@ -196,21 +181,21 @@ QString AttenSolver::calcR()
     const QString problem = attenuationProblem(m_n.attenDb);
     if (!problem.isEmpty())
         return problem;
-    const double k = ratioOf(m_n.attenDb);
-    const double k2 = ratioSquaredOf(m_n.attenDb);
+    const double k = voltageRatioOfDb(m_n.attenDb);
+    const double k2 = powerRatioOfDb(m_n.attenDb);
     const double z = m_n.impedOhm;
 
     const double r1 = z * (k + 1) / (k - 1);
     const double r2 = (z / 2) * (k2 - 1) / k;
     const double r3 = z * (k - 1) / (k + 1);
     const double r4 = (2 * z) * k / (k2 - 1);
-    if (!usable(r1))
+    if (!isPositiveFinite(r1))
         return outOfRange(QStringLiteral("R1"));
-    if (!usable(r2))
+    if (!isPositiveFinite(r2))
         return outOfRange(QStringLiteral("R2"));
-    if (!usable(r3))
+    if (!isPositiveFinite(r3))
         return outOfRange(QStringLiteral("R3"));
-    if (!usable(r4))
+    if (!isPositiveFinite(r4))
         return outOfRange(QStringLiteral("R4"));
 
     m_n.r1Ohm = r1;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "padcheck.h"
-#include "standardresistors.h"
+#include "padnetwork.h"
 #include "standardseries.h"
 
 #include <QString>
@@ -18,17 +17,17 @@ struct ResistorHint
 {
     int field = 0;             // 2..7
     bool valid = false;        // the field's resistor is known (not 0)
-    PadCheck::Kind kind = PadCheck::Pi;
+    Pad::Kind kind = Pad::Pi;
     double ohms = 0;
     double e24 = 0;
     double e96 = 0;
 
     struct StandardPad
     {
-        StandardResistors::Series series = StandardResistors::E24;
+        StandardSeries::Series series = StandardSeries::E24;
         double outer = 0;      // R1 or R3
         double middle = 0;     // R2 or R4
-        PadCheck::Figures figures;
+        PadNetwork figures;
     };
     // Set when both resistors of the pad and the impedance are known.
     bool hasPads = false;
@@ -45,7 +44,7 @@ struct ResistorHint
     bool hasPairPad = false;
     StandardSeries::Pair outerPair;
     StandardSeries::Pair middlePair;
-    PadCheck::Figures pairPadFigures;
+    PadNetwork pairPadFigures;
 };
 
 // The hint of field 'field' (2..7) from the solver's stored numbers; fields

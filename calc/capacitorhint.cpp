@@ -1,6 +1,6 @@
 #include "capacitorhint.h"
 
-#include "displaymask.h"
+#include "numbers.h"
 #include "resonancesolver.h"
 
 #include <QStringList>
@@ -10,10 +10,6 @@
 namespace corvane {
 
 namespace {
-
-// The same 2 pi as the resonance solver: a standard capacitor equal to the
-// capacitance of the calculation then resonates at exactly its frequency.
-constexpr double TwoPi = 6.283185307;
 
 CapacitorHint::Choice choice(const QString &label, double partsPf, double indHenry, double freqHz)
 {
@@ -37,14 +33,12 @@ QString picofarads(double farad)
 
 QString choiceLine(const CapacitorHint::Choice &c)
 {
-    const double error = std::fabs(c.freqErrorPercent) < 0.005 ? 0 : c.freqErrorPercent;
     const QString parts = c.smallFarad > 0
             ? QStringLiteral("%1 pF + %2 pF = %3 pF").arg(picofarads(c.largeFarad), picofarads(c.smallFarad),
                                                         picofarads(c.capFarad))
             : picofarads(c.capFarad) + QStringLiteral(" pF");
-    return QStringLiteral("%1 %2: %3 MHz, %4%5 %")
-            .arg(c.label, parts, QString::number(c.freqHz / 1e6, 'f', 4), error > 0 ? QStringLiteral("+") : QString(),
-                 QString::number(error, 'f', 2));
+    return QStringLiteral("%1 %2: %3 MHz, %4")
+            .arg(c.label, parts, QString::number(c.freqHz / 1e6, 'f', 4), signedPercent(c.freqErrorPercent));
 }
 
 } // namespace
@@ -53,7 +47,7 @@ CapacitorHint capacitorHint(double capFarad, double indHenry, double freqHz)
 {
     CapacitorHint hint;
     const double pf = capFarad * 1e12;
-    if (!(pf > 0) || !std::isfinite(pf) || !(indHenry > 0) || !std::isfinite(indHenry))
+    if (!isPositiveFinite(pf) || !isPositiveFinite(indHenry))
         return hint;
     hint.capFarad = capFarad;
     hint.indHenry = indHenry;

@@ -2,6 +2,7 @@
 
 #include "displaymask.h"
 #include "fieldvalue.h"
+#include "numbers.h"
 
 #include <QtGlobal>
 
@@ -11,21 +12,10 @@ namespace corvane {
 
 namespace {
 
-// 2 pi to ten significant digits: the results users compare with their notes
-// were worked out with this value, not with the full-precision one.
-constexpr double TwoPi = 6.283185307;
-
 constexpr int Frequency = 0;
 constexpr int Capacitance = 1;
 constexpr int Inductance = 2;
 constexpr int Impedance = 3;
-
-// A number an entry produced can be kept when it is finite and positive: zero
-// would mark its quantity as not given, and later divisions rely on it.
-bool usable(double value)
-{
-    return std::isfinite(value) && value > 0;
-}
 
 } // namespace
 
@@ -39,7 +29,7 @@ void ResonanceSolver::txt_LostFocus(int index)
     bool entered = v > 0 && m_lastField != index;
     if (entered && index >= FirstTurnsField) {
         // Turns mean nothing without a loaded core of positive AL to wind them on.
-        const int record = index - (FirstTurnsField - 1);
+        const int record = recordOf(index);
         entered = record <= m_cores.coreCount && m_cores.coreAL[std::size_t(record)] > 0;
     }
     if (entered) {
@@ -82,7 +72,9 @@ bool ResonanceSolver::solve(Working &w, int index, double v) const
             text = formatMask(shown, mask::whole);
             break;
         }
-        sound = sound && usable(value) && std::isfinite(shown);
+        // Kept only finite and positive: zero would mark the quantity as not
+        // given, and later divisions rely on it.
+        sound = sound && isPositiveFinite(value) && std::isfinite(shown);
         w.txt[std::size_t(field)] = text;
     };
 
@@ -116,7 +108,7 @@ bool ResonanceSolver::solve(Working &w, int index, double v) const
         show(Impedance);
         break;
     default: {
-        const int record = index - (FirstTurnsField - 1);
+        const int record = recordOf(index);
         w.indHenry = (v * v * m_cores.coreAL[std::size_t(record)]) / 1e9;
         show(Inductance);
         turns(); // rewrites this core's own field too
@@ -179,7 +171,7 @@ void ResonanceSolver::calcTurns(Working &w) const
     const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);
     for (int i = 1; i <= count; ++i) {
         const std::size_t slot = std::size_t(i);
-        QString &field = w.txt[std::size_t(i + FirstTurnsField - 1)];
+        QString &field = w.txt[std::size_t(turnsField(i))];
         const double al = m_cores.coreAL[slot];
         const double turns = al > 0 ? std::sqrt((1e9 * w.indHenry) / al) : qQNaN();
         // The wire is cut for whole turns, the number the field shows.
@@ -207,7 +199,7 @@ void ResonanceSolver::erase()
     m_work.reactOhm = 0;
     const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);
     for (int i = 1; i <= count; ++i) {
-        m_work.txt[std::size_t(i + FirstTurnsField - 1)].clear();
+        m_work.txt[std::size_t(turnsField(i))].clear();
         m_work.coreTurns[std::size_t(i)] = 0;
     }
 }

@@ -4,6 +4,7 @@
 #include "coretablereport.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
+#include "numbers.h"
 #include "resonancesolver.h"
 
 #include <QStringList>
@@ -14,36 +15,10 @@ namespace corvane {
 
 namespace {
 
-// The same 2 pi as the resonance solver, so that whole turns that happen to
-// give the inductance exactly show the frequency field's own value.
-constexpr double TwoPi = 6.283185307;
-
-// Decimals that show 'significant' digits of 'value', never fewer than 'least'.
-int decimalsFor(double value, int significant, int least = 0)
-{
-    if (!(std::fabs(value) > 0) || !std::isfinite(value))
-        return qMax(least, significant - 1);
-    const int magnitude = int(std::floor(std::log10(std::fabs(value))));
-    return qBound(least, significant - 1 - magnitude, 12);
-}
-
-QString fixed(double value, int significant, int least = 0)
-{
-    return QString::number(value, 'f', decimalsFor(value, significant, least));
-}
-
 // A table figure as short as it goes: 4.9, 1075, 0.627.
 QString plain(double value)
 {
-    return shortDecimal(value, decimalsFor(value, 6));
-}
-
-QString percent(double value)
-{
-    // A difference that rounds to nothing has no sign.
-    if (std::fabs(value) < 0.005)
-        return QStringLiteral("0.00 %");
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 2) + QStringLiteral(" %");
+    return significantText(value, 6);
 }
 
 QString turnsWord(double n)
@@ -130,7 +105,7 @@ QString turnsHintText(const TurnsHint &hint, const QString &heading)
         lines << QStringLiteral("Exact turns: %1").arg(QString::number(hint.exactTurns, 'f', 3));
         lines << QStringLiteral("%1 %2 %3 µH: %4 against %5 µH")
                          .arg(n, turnsWord(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
-                              percent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4));
+                              signedPercent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4));
         if (hint.hasFrequency)
             lines << QStringLiteral("With %1 pF, %2 %3 resonance at %4 MHz")
                              .arg(plain(hint.capFarad * 1e12), n, turnsWord(hint.wholeTurns),
@@ -145,7 +120,7 @@ QString wholeTurnsSummary(const TurnsHint &hint)
         return QString();
     QString text = QStringLiteral("%1 %2 %3 uH (%4)")
                            .arg(QString::number(hint.wholeTurns, 'f', 0), turnsWord(hint.wholeTurns),
-                                fixed(hint.wholeTurnsHenry * 1e6, 4), percent(hint.errorPercent));
+                                fixed(hint.wholeTurnsHenry * 1e6, 4), signedPercent(hint.errorPercent));
     if (hint.hasFrequency)
         text += QStringLiteral(", resonant at %1 MHz with %2 pF")
                         .arg(megahertz(hint.wholeTurnsFreqHz), plain(hint.capFarad * 1e12));

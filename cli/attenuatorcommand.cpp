@@ -1,18 +1,17 @@
-#include "attenuatorpads.h"
-#include "attensolver.h"
 #include "commandline.h"
-#include "padcheck.h"
-#include "powerrating.h"
+
+#include "attensolver.h"
+#include "entries.h"
+#include "invocation.h"
+#include "numbers.h"
+#include "output.h"
+#include "pad.h"
+#include "padnetwork.h"
+#include "resistorhint.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
-
-#include <cmath>
-#include <utility>
-#include <vector>
 
 namespace corvane::cli {
 
@@ -24,67 +23,15 @@ const char *const fieldLabels[AttenSolver::FieldCount] = {
     "Pi R2", "T R3 (left)", "T R3 (right)", "T R4",
 };
 
-void printUsage(QTextStream &out)
-{
-    out << "Usage: corvane attenuator [--json] [--power P] ENTRY...\n"
-        << "       corvane attenuator [--json] [--power P] --zout OHMS [--min-loss] ENTRY...\n"
-        << "       corvane attenuator [--json] [--power P] --bridged-t ENTRY...\n\n"
-        << "Works like the attenuator window: it starts with an impedance of 50 ohms,\n"
-        << "then each ENTRY is typed into a field and the field is left, in order.\n\n"
-        << "ENTRY is FIELD=TEXT. FIELD is a field number 0..7 or one of\n"
-        << "  z   impedance (0)      db  attenuation in dB (1)\n"
-        << "  r1  Pi shunt R1 (2)    r2  Pi series R2 (4)\n"
-        << "  r3  T series R3 (5)    r4  T shunt R4 (7)\n"
-        << "Fields 3 and 6 are the right-hand R1 and R3. TEXT holds digits and \".\" only,\n"
-        << "as the field accepts them from the keyboard; an empty TEXT empties the field.\n\n"
-        << "Options:\n"
-        << "  --json      print the eight field texts and the numbers at full precision\n"
-        << "  --power P   add the power each resistor of both pads dissipates when P\n"
-        << "              enters the pad, which is terminated in the impedance. P is in\n"
-        << "              watts (1, 0.5, 1W, 250mW) or in dBm with the suffix (30dBm = 1 W).\n"
-        << "              Each resistor gets the smallest of the ratings 1/8, 1/4, 1/2, 1,\n"
-        << "              2, 3, 5, 10, 25, 50 and 100 W that is at least twice its power.\n"
-        << "  --zout OHMS print, instead of the fields, the Pi and T pads that match the\n"
-        << "              impedance z at their input to OHMS at their output with the\n"
-        << "              attenuation db. A match between unequal impedances loses at least\n"
-        << "              20 log10(sqrt(r) + sqrt(r - 1)) dB, r the larger over the smaller;\n"
-        << "              a smaller attenuation is refused with that minimum (exit code 3).\n"
-        << "  --min-loss  with --zout: the minimum-loss pad itself, a series resistor on the\n"
-        << "              side of the higher impedance and a shunt across the lower one\n"
-        << "  --bridged-t print, instead of the fields, the bridged-T pad for z and db:\n"
-        << "              two series arms of z, the bridge z (K - 1) and the shunt\n"
-        << "              z / (K - 1), K = 10^(db / 20)\n"
-        << "  --help      show this help\n\n"
-        << "With --json the fields come with the nearest E24 and E96 part and the best\n"
-        << "E24 pair of each resistor, and what pads built from them do (standardParts).\n\n"
-        << "Exit codes: 0 done, 1 --power, --zout or --bridged-t without an attenuation,\n"
-        << "2 usage error, 3 an entry was refused: its reason goes to standard error,\n"
-        << "the entries after it are not applied, and the state is printed as it stands\n"
-        << "after the refusal. With --zout, 3 also refuses an attenuation below the least\n"
-        << "the two impedances need, and --min-loss between equal impedances.\n";
-}
-
-int fieldIndex(const QString &name)
+int fieldOf(const QString &name)
 {
     static const std::pair<const char *, int> names[] = {
         { "z", 0 }, { "db", 1 }, { "r1", 2 }, { "r2", 4 }, { "r3", 5 }, { "r4", 7 },
     };
-    const QString lower = name.toLower();
     for (const auto &n : names)
-        if (lower == QLatin1String(n.first))
+        if (name == QLatin1String(n.first))
             return n.second;
-    if (lower.size() == 1 && lower.at(0) >= QLatin1Char('0') && lower.at(0) <= QLatin1Char('7'))
-        return lower.at(0).unicode() - '0';
-    return -1;
-}
-
-// Only what the keyboard lets into a field: digits and the point.
-bool isTypeable(const QString &text)
-{
-    for (QChar c : text)
-        if (!(c.isDigit() && c.unicode() < 128) && c != QLatin1Char('.'))
-            return false;
-    return true;
+    return fieldByNumber(name, AttenSolver::FieldCount);
 }
 
 // A power given as watts ("0.5", "1W", "250mW") or as dBm ("30dBm", "-10dBm").
@@ -108,188 +55,342 @@ bool readPower(const QString &argument, double &watts)
         if (!ok || !std::isfinite(number))
             return false;
         if (unit == QLatin1String("dBm"))
-            watts = std::pow(10.0, (number - 30) / 10);
+            watts = wattsOfDbm(number);
         else if (unit == QLatin1String("mW"))
             watts = number / 1000;
         else
             watts = number;
-        return std::isfinite(watts) && watts > 0;
+        return isPositiveFinite(watts);
     }
     return false;
 }
 
-struct PadPower
+// A part of a listed pad: its place, its label in the text, its key in the JSON.
+struct PartName
 {
-    const char *pad;
-    const char *names[3]; // input, middle and output resistor
-    PadCheck::Power power;
+    Pad::Place place;
+    QString label;
+    QString key;
 };
 
-// The power in both pads, or false when a pad is not complete yet.
-bool padPowers(const AttenSolver &solver, double inputWatts, PadPower (&pads)[2])
+// A pad as the attenuator subcommand lists it, with what it does.
+struct PadListing
 {
-    pads[0] = { "Pi", { "R1 (input)", "R2", "R1 (output)" },
-                PadCheck::power(PadCheck::Pi, solver.r1Ohm(), solver.r2Ohm(), solver.impedOhm(), inputWatts) };
-    pads[1] = { "T", { "R3 (input)", "R4", "R3 (output)" },
-                PadCheck::power(PadCheck::T, solver.r3Ohm(), solver.r4Ohm(), solver.impedOhm(), inputWatts) };
-    return pads[0].power.valid && pads[1].power.valid;
+    QString heading;
+    QString key; // "pi", "t", "minLoss" or "bridgedT"
+    Pad pad;
+    PadNetwork network;
+    std::vector<PartName> parts;
+};
+
+// What --zout, --min-loss and --bridged-t ask for: 'zOut' is 0 without --zout,
+// 'inputWatts' 0 without --power.
+struct PadRequest
+{
+    double zOut = 0;
+    bool minLoss = false;
+    bool bridgedT = false;
+    double inputWatts = 0;
+};
+
+// The parts of a Pi or a T: R1 and R2, or R3 and R4, with or without their roles.
+std::vector<PartName> ladderParts(Pad::Kind kind, bool withRoles)
+{
+    const bool pi = kind == Pad::Pi;
+    const QString outer = pi ? QStringLiteral("R1") : QStringLiteral("R3");
+    const QString middle = pi ? QStringLiteral("R2") : QStringLiteral("R4");
+    const QString outerRole = pi ? QStringLiteral("shunt") : QStringLiteral("series");
+    const QString middleRole = pi ? QStringLiteral("series") : QStringLiteral("shunt");
+    const QString in = withRoles ? QStringLiteral(" (input %1)").arg(outerRole) : QStringLiteral(" (input)");
+    const QString out = withRoles ? QStringLiteral(" (output %1)").arg(outerRole) : QStringLiteral(" (output)");
+    return { { Pad::Input, outer + in, outer.toLower() + QStringLiteral("Input") },
+             { Pad::Middle, withRoles ? QStringLiteral("%1 (%2)").arg(middle, middleRole) : middle, middle.toLower() },
+             { Pad::Output, outer + out, outer.toLower() + QStringLiteral("Output") } };
 }
 
-void printPowerText(const AttenSolver &solver, const PadPower (&pads)[2], QTextStream &out)
+PadListing listing(const QString &heading, const QString &key, const Pad &pad, double zIn, double zOut,
+                   double inputWatts, std::vector<PartName> parts)
 {
-    const double input = pads[0].power.inputWatts;
-    out << "Power in: " << wattsText(input) << " (" << QString::number(10 * std::log10(input * 1000), 'f', 1)
-        << " dBm), pads terminated in " << QString::number(solver.impedOhm(), 'f', 1) << " ohms\n";
-    for (const PadPower &pad : pads) {
-        const double parts[3] = { pad.power.first, pad.power.middle, pad.power.last };
-        for (int i = 0; i < 3; ++i)
-            out << pad.pad << ' ' << pad.names[i] << ": " << wattsText(parts[i]) << ", rating "
-                << PowerRating::text(PowerRating::forDissipation(parts[i])) << '\n';
-        out << pad.pad << " load: " << wattsText(pad.power.load) << '\n';
+    return { heading, key, pad, PadNetwork::of(pad, zIn, zOut, inputWatts), std::move(parts) };
+}
+
+int refuse(QJsonObject &object, const QString &why, const Invocation &invocation)
+{
+    if (invocation.isSet("json")) {
+        object.insert(QStringLiteral("refusal"), why);
+        printJson(invocation.out(), object);
+        invocation.out().flush();
     }
+    invocation.say(why);
+    return Refused;
 }
 
-QJsonObject powerJson(const AttenSolver &solver, const PadPower (&pads)[2])
+QJsonObject figuresJson(double outer, double middle, const PadNetwork &figures)
 {
-    auto part = [](double dissipated) {
-        const double rating = PowerRating::forDissipation(dissipated);
-        return QJsonObject { { QStringLiteral("watts"), dissipated },
-                             { QStringLiteral("ratingW"), rating > 0 ? QJsonValue(rating) : QJsonValue() } };
+    return QJsonObject { { QStringLiteral("outerOhm"), outer },
+                         { QStringLiteral("middleOhm"), middle },
+                         { QStringLiteral("lossDb"), figures.lossDb },
+                         { QStringLiteral("inputOhm"), figures.inputOhm },
+                         { QStringLiteral("returnLossDb"), finiteOrNull(figures.returnLossDb) } };
+}
+
+QJsonValue pairJson(const StandardSeries::Pair &pair)
+{
+    if (!pair.valid)
+        return QJsonValue();
+    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger },
+                         { QStringLiteral("smallerOhm"), pair.smaller },
+                         { QStringLiteral("joining"), pair.parallel ? QStringLiteral("parallel") : QStringLiteral("series") },
+                         { QStringLiteral("ohm"), pair.value },
+                         { QStringLiteral("errorPercent"), pair.errorPercent } };
+}
+
+// The symmetric Pi and T pads of the fields, terminated in their impedance,
+// with 'inputWatts' going in; empty while either pad is incomplete.
+std::vector<PadListing> fieldPads(const AttenSolver &solver, double inputWatts)
+{
+    const double z = solver.impedOhm();
+    std::vector<PadListing> pads {
+        listing(QStringLiteral("Pi"), QStringLiteral("pi"), Pad::symmetric(Pad::Pi, solver.r1Ohm(), solver.r2Ohm()),
+                z, z, inputWatts, ladderParts(Pad::Pi, false)),
+        listing(QStringLiteral("T"), QStringLiteral("t"), Pad::symmetric(Pad::T, solver.r3Ohm(), solver.r4Ohm()), z,
+                z, inputWatts, ladderParts(Pad::T, false)),
     };
-    const double input = pads[0].power.inputWatts;
-    QJsonObject object {
-        { QStringLiteral("inputW"), input },
-        { QStringLiteral("inputDbm"), 10 * std::log10(input * 1000) },
-        { QStringLiteral("impedOhm"), solver.impedOhm() },
-        { QStringLiteral("derating"), PowerRating::Derating },
-    };
-    object.insert(QStringLiteral("pi"), QJsonObject { { QStringLiteral("r1Input"), part(pads[0].power.first) },
-                                                      { QStringLiteral("r2"), part(pads[0].power.middle) },
-                                                      { QStringLiteral("r1Output"), part(pads[0].power.last) },
-                                                      { QStringLiteral("loadW"), pads[0].power.load } });
-    object.insert(QStringLiteral("t"), QJsonObject { { QStringLiteral("r3Input"), part(pads[1].power.first) },
-                                                     { QStringLiteral("r4"), part(pads[1].power.middle) },
-                                                     { QStringLiteral("r3Output"), part(pads[1].power.last) },
-                                                     { QStringLiteral("loadW"), pads[1].power.load } });
+    if (!pads[0].network.valid || !pads[1].network.valid)
+        pads.clear();
+    return pads;
+}
+
+// "0.520 W, rating 2 W": the power in a part and the rating it needs.
+QString partPower(double watts)
+{
+    return wattsText(watts) + QStringLiteral(", rating ") + PadNetwork::ratingText(PadNetwork::rating(watts));
+}
+
+// "1.00 W (30.0 dBm)"
+QString powerInText(double inputWatts)
+{
+    return QStringLiteral("%1 (%2 dBm)").arg(wattsText(inputWatts), QString::number(dbmOfWatts(inputWatts), 'f', 1));
+}
+
+// The power section of the JSON: the input, and each part's power and rating.
+QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
+{
+    QJsonObject power { { QStringLiteral("inputW"), inputWatts },
+                        { QStringLiteral("inputDbm"), dbmOfWatts(inputWatts) },
+                        { QStringLiteral("derating"), PadNetwork::Derating } };
+    for (const PadListing &pad : pads) {
+        QJsonObject parts { { QStringLiteral("loadW"), pad.network.loadWatts } };
+        for (const PartName &part : pad.parts) {
+            const double watts = pad.network.watts[part.place];
+            const double rating = PadNetwork::rating(watts);
+            parts.insert(part.key, QJsonObject { { QStringLiteral("watts"), watts },
+                                                 { QStringLiteral("ratingW"), numberOrNull(rating > 0, rating) } });
+        }
+        power.insert(pad.key, parts);
+    }
+    return power;
+}
+
+// What --zout, --min-loss and --bridged-t print for the impedance and the
+// attenuation the entries left in 'solver'. Returns the exit code.
+int printPads(const AttenSolver &solver, const PadRequest &request, const Invocation &invocation)
+{
+    const double z = solver.impedOhm();
+    const double db = solver.attenDb();
+    const double watts = request.inputWatts;
+    QJsonObject object { { QStringLiteral("impedOhm"), z } };
+    std::vector<PadListing> pads;
+    if (request.bridgedT) {
+        object.insert(QStringLiteral("attenDb"), db);
+        const Pad pad = Pad::bridgedT(z, db);
+        if (!(db > 0)) {
+            invocation.say(QStringLiteral("--bridged-t needs an attenuation: give db=..."));
+            return Failure;
+        }
+        if (!pad.valid)
+            return refuse(object, QStringLiteral("no bridged-T pad can be worked out for %1 and %2")
+                                          .arg(ohmsText(z, 1), dbText(db)), invocation);
+        pads.push_back(listing(QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z, 1), dbText(db)),
+                               QStringLiteral("bridgedT"), pad, z, z, watts,
+                               { { Pad::Input, QStringLiteral("series arm (input)"), QStringLiteral("seriesInput") },
+                                 { Pad::Output, QStringLiteral("series arm (output)"), QStringLiteral("seriesOutput") },
+                                 { Pad::Bridge, QStringLiteral("bridge"), QStringLiteral("bridge") },
+                                 { Pad::Middle, QStringLiteral("shunt"), QStringLiteral("shunt") } }));
+    } else {
+        const double zOut = request.zOut;
+        const double minimum = Pad::minimumLossDb(z, zOut);
+        object.insert(QStringLiteral("zOutOhm"), zOut);
+        object.insert(QStringLiteral("minLossDb"), minimum);
+        const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z, 1), ohmsText(zOut, 1));
+        if (request.minLoss) {
+            object.insert(QStringLiteral("attenDb"), minimum);
+            const Pad pad = Pad::minimumLoss(z, zOut);
+            if (!pad.valid)
+                return refuse(object, QStringLiteral("%1 and %2 are equal: they match without a pad")
+                                              .arg(ohmsText(z, 1), ohmsText(zOut, 1)), invocation);
+            // The series resistor sits on the side of the higher impedance.
+            const bool seriesIn = pad.ohms[Pad::Input] > 0;
+            pads.push_back(listing(QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)),
+                                   QStringLiteral("minLoss"), pad, z, zOut, watts,
+                                   seriesIn ? std::vector<PartName> {
+                                           { Pad::Input, QStringLiteral("series (input)"), QStringLiteral("seriesInput") },
+                                           { Pad::Middle, QStringLiteral("shunt (output)"), QStringLiteral("shuntOutput") } }
+                                            : std::vector<PartName> {
+                                           { Pad::Middle, QStringLiteral("shunt (input)"), QStringLiteral("shuntInput") },
+                                           { Pad::Output, QStringLiteral("series (output)"), QStringLiteral("seriesOutput") } }));
+        } else {
+            object.insert(QStringLiteral("attenDb"), db);
+            if (!(db > 0)) {
+                invocation.say(QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
+                return Failure;
+            }
+            const Pad pi = Pad::matching(Pad::Pi, z, zOut, db);
+            const Pad t = Pad::matching(Pad::T, z, zOut, db);
+            if (db < minimum) {
+                // As many decimals as it takes to show the attenuation below the minimum.
+                int decimals = 2;
+                while (decimals < 15 && dbText(db, decimals) == dbText(minimum, decimals))
+                    ++decimals;
+                return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
+                                              .arg(dbText(db, decimals), dbText(minimum, decimals), between), invocation);
+            }
+            // Impedances or attenuations at the ends of the double range.
+            if (!pi.valid || !t.valid)
+                return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
+                              invocation);
+            pads.push_back(listing(QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db)), QStringLiteral("pi"), pi,
+                                   z, zOut, watts, ladderParts(Pad::Pi, true)));
+            pads.push_back(listing(QStringLiteral("T pad %1, %2:").arg(between, dbText(db)), QStringLiteral("t"), t, z,
+                                   zOut, watts, ladderParts(Pad::T, true)));
+        }
+    }
+    QTextStream &out = invocation.out();
+    if (invocation.isSet("json")) {
+        for (const PadListing &pad : pads) {
+            QJsonObject values;
+            for (const PartName &part : pad.parts)
+                values.insert(part.key + QStringLiteral("Ohm"), finiteOrNull(pad.pad.ohms[part.place]));
+            object.insert(pad.key, values);
+        }
+        if (watts > 0)
+            object.insert(QStringLiteral("power"), powerJson(pads, watts));
+        printJson(out, object);
+        return Ok;
+    }
+    if (watts > 0)
+        out << "Power in: " << powerInText(watts) << '\n';
+    for (const PadListing &pad : pads) {
+        out << pad.heading << '\n';
+        for (const PartName &part : pad.parts) {
+            out << "  " << part.label << ": " << ohmsText(pad.pad.ohms[part.place], 1);
+            if (watts > 0)
+                out << ", " << partPower(pad.network.watts[part.place]);
+            out << '\n';
+        }
+        if (watts > 0)
+            out << "  load: " << wattsText(pad.network.loadWatts) << '\n';
+    }
+    return Ok;
+}
+
+// The standard parts of the four resistors and what pads built from them
+// really do, as the tooltips of the window tell them.
+QJsonObject standardPartsJson(const AttenSolver &solver)
+{
+    static const struct
+    {
+        const char *key;
+        int field;
+    } resistors[] = { { "r1", 2 }, { "r2", 4 }, { "r3", 5 }, { "r4", 7 } };
+    QJsonObject object;
+    for (const auto &r : resistors) {
+        const ResistorHint hint = resistorHint(solver, r.field);
+        object.insert(QLatin1String(r.key),
+                      hint.valid ? QJsonValue(QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 },
+                                                            { QStringLiteral("e96Ohm"), hint.e96 },
+                                                            { QStringLiteral("e24Pair"), pairJson(hint.pair) } })
+                                 : QJsonValue());
+    }
+    for (const auto &[key, field] : { std::pair { "pi", 2 }, std::pair { "t", 5 } }) {
+        const ResistorHint hint = resistorHint(solver, field);
+        if (!hint.hasPads) {
+            object.insert(QLatin1String(key), QJsonValue());
+            continue;
+        }
+        QJsonObject pads { { QStringLiteral("e24"), figuresJson(hint.e24Pad.outer, hint.e24Pad.middle, hint.e24Pad.figures) },
+                           { QStringLiteral("e96"), figuresJson(hint.e96Pad.outer, hint.e96Pad.middle, hint.e96Pad.figures) } };
+        pads.insert(QStringLiteral("e24Pairs"), hint.hasPairPad ? QJsonValue(figuresJson(hint.outerPair.value,
+                                                                                         hint.middlePair.value,
+                                                                                         hint.pairPadFigures))
+                                                                : QJsonValue());
+        object.insert(QLatin1String(key), pads);
+    }
     return object;
 }
 
-void printText(const AttenSolver &solver, QTextStream &out)
+void printText(const AttenSolver &solver, const std::vector<PadListing> &pads, double inputWatts, QTextStream &out)
 {
-    for (int i = 0; i < AttenSolver::FieldCount; ++i) {
-        out << fieldLabels[i] << ':';
-        if (!solver.text(i).isEmpty())
-            out << ' ' << solver.text(i);
-        out << '\n';
+    for (int i = 0; i < AttenSolver::FieldCount; ++i)
+        printField(out, QLatin1String(fieldLabels[i]), solver.text(i));
+    if (pads.empty())
+        return;
+    out << "Power in: " << powerInText(inputWatts) << ", pads terminated in "
+        << QString::number(solver.impedOhm(), 'f', 1) << " ohms\n";
+    for (const PadListing &pad : pads) {
+        for (const PartName &part : pad.parts)
+            out << pad.heading << ' ' << part.label << ": " << partPower(pad.network.watts[part.place]) << '\n';
+        out << pad.heading << " load: " << wattsText(pad.network.loadWatts) << '\n';
     }
 }
 
-void printJson(const AttenSolver &solver, const QString &refusal, const QJsonObject &power, QTextStream &out)
+QJsonObject resultJson(const AttenSolver &solver, const QString &refusal, const std::vector<PadListing> &pads,
+                       double inputWatts)
 {
-    QJsonArray texts;
-    for (const QString &t : solver.texts())
-        texts.append(t);
     QJsonObject object {
-        { QStringLiteral("txt"), texts },
+        { QStringLiteral("txt"), textsJson(solver.texts()) },
         { QStringLiteral("impedOhm"), solver.impedOhm() },
         { QStringLiteral("attenDb"), solver.attenDb() },
         { QStringLiteral("r1Ohm"), solver.r1Ohm() },
         { QStringLiteral("r2Ohm"), solver.r2Ohm() },
         { QStringLiteral("r3Ohm"), solver.r3Ohm() },
         { QStringLiteral("r4Ohm"), solver.r4Ohm() },
+        { QStringLiteral("standardParts"), standardPartsJson(solver) },
     };
     if (!refusal.isEmpty())
         object.insert(QStringLiteral("refusal"), refusal);
-    if (!power.isEmpty())
+    if (!pads.empty()) {
+        QJsonObject power = powerJson(pads, inputWatts);
+        power.insert(QStringLiteral("impedOhm"), solver.impedOhm());
         object.insert(QStringLiteral("power"), power);
-    object.insert(QStringLiteral("standardParts"), standardPartsJson(solver));
-    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    }
+    return object;
 }
 
-} // namespace
-
-int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(Invocation &invocation)
 {
-    bool json = false;
-    double inputWatts = 0; // 0: no --power
-    PadRequest pads;
-    struct Entry
-    {
-        int index;
-        QString text;
-        QString argument;
-    };
+    PadRequest request;
+    if (invocation.isSet("power") && !readPower(invocation.value("power"), request.inputWatts))
+        return invocation.usageError(
+                QStringLiteral("'%1' is no power: give watts (1, 0.5W, 250mW) or dBm (30dBm), above zero")
+                        .arg(invocation.value("power")));
+    if (invocation.isSet("zout")) {
+        bool ok = false;
+        request.zOut = QLocale::c().toDouble(invocation.value("zout"), &ok);
+        if (!ok || !isPositiveFinite(request.zOut))
+            return invocation.badValue("zout");
+    }
+    request.minLoss = invocation.isSet("min-loss");
+    request.bridgedT = invocation.isSet("bridged-t");
     std::vector<Entry> entries;
-    const QStringList rest = arguments.mid(1);
-    for (qsizetype n = 0; n < rest.size(); ++n) {
-        const QString &argument = rest.at(n);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            printUsage(out);
-            return Ok;
-        }
-        if (argument == QLatin1String("--json")) {
-            json = true;
-            continue;
-        }
-        if (argument == QLatin1String("--power") || argument.startsWith(QLatin1String("--power="))) {
-            // The value may start with "-" (-10dBm), so it is taken whatever it looks like.
-            const bool joined = argument.size() > 7;
-            if (!joined && n + 1 >= rest.size()) {
-                err << "corvane attenuator: --power needs a power, for example --power 1 or --power 30dBm\n";
-                return Usage;
-            }
-            const QString value = joined ? argument.mid(8) : rest.at(++n);
-            if (!readPower(value, inputWatts)) {
-                err << "corvane attenuator: '" << value
-                    << "' is no power: give watts (1, 0.5W, 250mW) or dBm (30dBm), above zero\n";
-                return Usage;
-            }
-            continue;
-        }
-        if (argument == QLatin1String("--min-loss") || argument == QLatin1String("--bridged-t")) {
-            (argument == QLatin1String("--min-loss") ? pads.minLoss : pads.bridgedT) = true;
-            continue;
-        }
-        if (argument == QLatin1String("--zout") || argument.startsWith(QLatin1String("--zout="))) {
-            const bool joined = argument.size() > 6;
-            bool ok = false;
-            const QString value = joined ? argument.mid(7) : rest.value(++n);
-            pads.zOut = QLocale::c().toDouble(value, &ok);
-            if (!ok || !(pads.zOut > 0) || !std::isfinite(pads.zOut)) {
-                err << "corvane attenuator: --zout needs an impedance in ohms above zero, for example --zout 75\n";
-                return Usage;
-            }
-            continue;
-        }
-        if (argument.startsWith(QLatin1Char('-'))) {
-            err << "corvane attenuator: unknown option '" << argument << "'\n"
-                << "Run 'corvane attenuator --help' for the usage.\n";
-            return Usage;
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (equals < 0) {
-            err << "corvane attenuator: '" << argument << "' is not FIELD=TEXT (for example db=10)\n";
-            return Usage;
-        }
-        const int index = fieldIndex(argument.left(equals));
-        if (index < 0) {
-            err << "corvane attenuator: unknown field '" << argument.left(equals)
-                << "' (use 0..7, z, db, r1, r2, r3 or r4)\n";
-            return Usage;
-        }
-        const QString text = argument.mid(equals + 1);
-        if (!isTypeable(text)) {
-            err << "corvane attenuator: '" << text
-                << "' cannot be typed into a field: use digits and \".\" only\n";
-            return Usage;
-        }
-        entries.push_back({ index, text, argument });
-    }
-
-    if ((pads.minLoss && pads.zOut == 0) || (pads.bridgedT && pads.zOut > 0)) {
-        err << "corvane attenuator: --min-loss goes with --zout, --bridged-t without it\n";
+    if (!readEntries(invocation,
+                     { fieldOf, "'%1' is not FIELD=TEXT (for example db=10)",
+                       "unknown field '%1' (use 0..7, z, db, r1, r2, r3 or r4)",
+                       "'%1' cannot be typed into a field: use digits and \".\" only" },
+                     entries))
         return Usage;
-    }
+    if ((request.minLoss && request.zOut == 0) || (request.bridgedT && request.zOut > 0))
+        return invocation.usageError(QStringLiteral("--min-loss goes with --zout, --bridged-t without it"));
 
     // As the window starts: 50.0 in field 0, then the Tab of the first
     // activation leaves field 0.
@@ -300,42 +401,49 @@ int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     QString refusal;
     QString refusedEntry;
     for (const Entry &entry : entries) {
-        solver.setText(entry.index, entry.text);
-        solver.txt_LostFocus(entry.index);
+        solver.setText(entry.field, entry.text);
+        solver.txt_LostFocus(entry.field);
         if (!solver.refusal().isEmpty()) {
             // The entries after a refused one are not applied.
             refusal = solver.refusal();
             refusedEntry = entry.argument;
             break;
         }
+        noteIfIgnored(invocation, entry);
     }
 
-    if ((pads.zOut > 0 || pads.bridgedT) && refusal.isEmpty()) {
-        pads.inputWatts = inputWatts;
-        pads.json = json;
-        return printPads(solver, pads, out, err);
-    }
+    if ((request.zOut > 0 || request.bridgedT) && refusal.isEmpty())
+        return printPads(solver, request, invocation);
 
-    PadPower powers[2];
-    const bool powerAsked = inputWatts > 0;
-    const bool powerKnown = powerAsked && padPowers(solver, inputWatts, powers);
-    if (json) {
-        printJson(solver, refusal, powerKnown ? powerJson(solver, powers) : QJsonObject(), out);
-    } else {
-        printText(solver, out);
-        if (powerKnown)
-            printPowerText(solver, powers, out);
-    }
-    out.flush();
+    const bool powerAsked = request.inputWatts > 0;
+    const std::vector<PadListing> pads = powerAsked ? fieldPads(solver, request.inputWatts) : std::vector<PadListing>();
+    if (invocation.isSet("json"))
+        printJson(invocation.out(), resultJson(solver, refusal, pads, request.inputWatts));
+    else
+        printText(solver, pads, request.inputWatts, invocation.out());
+    invocation.out().flush();
     if (!refusal.isEmpty()) {
-        err << "corvane attenuator: '" << refusedEntry << "' refused: " << refusal << '\n';
+        invocation.say(QStringLiteral("'%1' refused: %2").arg(refusedEntry, refusal));
         return Refused;
     }
-    if (powerAsked && !powerKnown) {
-        err << "corvane attenuator: --power needs both pads: give an attenuation (db=...) as well\n";
+    if (powerAsked && pads.empty()) {
+        invocation.say(QStringLiteral("--power needs both pads: give an attenuation (db=...) as well"));
         return Failure;
     }
     return Ok;
+}
+
+} // namespace
+
+Command attenuatorCommand()
+{
+    return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage", false,
+             { { "json", nullptr, nullptr },
+               { "power", "P", "--power needs a power, for example --power 1 or --power 30dBm" },
+               { "zout", "OHMS", "--zout needs an impedance in ohms above zero, for example --zout 75" },
+               { "min-loss", nullptr, nullptr },
+               { "bridged-t", nullptr, nullptr } },
+             run };
 }
 
 } // namespace corvane::cli

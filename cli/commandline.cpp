@@ -1,66 +1,34 @@
 #include "commandline.h"
 
 #include "coretablelocation.h"
+#include "invocation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace corvane::cli {
 
 namespace {
 
-struct Subcommand
-{
-    const char *name;
-    const char *summary;
-    int (*run)(const QStringList &, QTextStream &, QTextStream &);
-};
-
-const Subcommand subcommands[] = {
-    { "resonance", "solve frequency, capacitance, inductance, impedance and turns", resonanceCommand },
-    { "cores", "list the core table and the lines it skips", coresCommand },
-    { "attenuator", "T and Pi attenuator resistors, and their power with --power", attenuatorCommand },
-    { "al", "the AL of a core from a measured winding", alCommand },
-    { "parts", "nearest standard parts and the best pair for a value", partsCommand },
-};
-
 // The options the window takes: its own, and those Qt reads for every window
-// program (given with one dash or two, the value as the next argument). Anything
-// else is a usage error rather than a window that ignores it. A new option is one row.
-struct WindowOption
+// program. Anything else is a usage error rather than a window that ignores it.
+const std::vector<Option> &windowOptions()
 {
-    const char *name;
-    bool takesValue;
-    bool qtOption;
-};
-
-const WindowOption windowOptions[] = {
-    { "core-table", true, false },
-    { "platform", true, true },   { "platformpluginpath", true, true }, { "platformtheme", true, true },
-    { "plugin", true, true },     { "qwindowgeometry", true, true },    { "qwindowicon", true, true },
-    { "qwindowtitle", true, true }, { "style", true, true },            { "stylesheet", true, true },
-    { "session", true, true },    { "display", true, true },            { "geometry", true, true },
-    { "title", true, true },      { "name", true, true },               { "reverse", false, true },
-    { "widgetcount", false, true }, { "nograb", false, true },          { "dograb", false, true },
-};
-
-// The window option an argument names; 'joined' tells whether its value came
-// with it after "=" (own options only: Qt takes its values as the next argument).
-const WindowOption *findWindowOption(const QString &argument, bool &joined)
-{
-    joined = false;
-    for (const WindowOption &option : windowOptions) {
-        const QString own = QStringLiteral("--") + QLatin1String(option.name);
-        if (argument == own || (option.qtOption && argument == own.mid(1)))
-            return &option;
-        if (!option.qtOption && option.takesValue && argument.startsWith(own + QLatin1Char('='))) {
-            joined = true;
-            return &option;
-        }
-    }
-    return nullptr;
+    static const std::vector<Option> options = [] {
+        std::vector<Option> list { { "core-table", "FILE", nullptr } };
+        for (const char *name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                  "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display",
+                                  "geometry", "title", "name" })
+            list.push_back({ name, "VALUE", nullptr, true });
+        for (const char *name : { "reverse", "widgetcount", "nograb", "dograb" })
+            list.push_back({ name, nullptr, nullptr, true });
+        return list;
+    }();
+    return options;
 }
 
 bool isInformation(const QString &first)
@@ -69,11 +37,11 @@ bool isInformation(const QString &first)
             || first == QLatin1String("-v");
 }
 
-const Subcommand *findSubcommand(const QString &name)
+const Command *findCommand(const QString &name)
 {
-    for (const Subcommand &s : subcommands)
-        if (name == QLatin1String(s.name))
-            return &s;
+    for (const Command &command : commands())
+        if (name == QLatin1String(command.name))
+            return &command;
     return nullptr;
 }
 
@@ -82,8 +50,8 @@ void printUsage(QTextStream &out)
     out << "Usage: corvane [--core-table FILE]            start the calculator window\n"
         << "       corvane SUBCOMMAND [OPTIONS] ARGS...   calculate without a window\n\n"
         << "Subcommands:\n";
-    for (const Subcommand &s : subcommands)
-        out << "  " << QString::fromLatin1(s.name).leftJustified(12) << s.summary << '\n';
+    for (const Command &command : commands())
+        out << "  " << QString::fromLatin1(command.name).leftJustified(12) << command.summary << '\n';
     out << "\nRun 'corvane SUBCOMMAND --help' for the options of one subcommand.\n"
         << "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n";
 }
@@ -95,42 +63,19 @@ bool isCommandLine(const QStringList &arguments)
     if (arguments.size() < 2)
         return false;
     const QString first = arguments.at(1);
-    return isInformation(first) || findSubcommand(first) || !windowArgumentsError(arguments).isEmpty();
+    return isInformation(first) || findCommand(first) || !windowArgumentsError(arguments).isEmpty();
 }
 
 QString windowArgumentsError(const QStringList &arguments)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        bool joined = false;
-        const WindowOption *option = findWindowOption(argument, joined);
-        if (!option) {
-            if (argument.startsWith(QLatin1Char('-')))
-                return QStringLiteral("unknown option '%1'").arg(argument);
-            return i == 1 ? QStringLiteral("unknown subcommand '%1'").arg(argument)
-                          : QStringLiteral("unexpected argument '%1'").arg(argument);
-        }
-        if (option->takesValue && !joined && ++i >= arguments.size())
-            return QStringLiteral("option '%1' needs a value").arg(argument);
-    }
-    return QString();
+    return readArguments(windowOptions(), arguments.mid(1), false).error;
 }
 
 QString windowCoreTablePath(const QStringList &arguments)
 {
-    QString path = defaultCoreTablePath();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        bool joined = false;
-        const WindowOption *option = findWindowOption(arguments.at(i), joined);
-        if (!option || !option->takesValue)
-            continue;
-        const QString value = joined ? arguments.at(i).section(QLatin1Char('='), 1) : arguments.value(i + 1);
-        if (!joined)
-            ++i;
-        if (qstrcmp(option->name, "core-table") == 0)
-            path = value; // the last one given wins, as in the subcommands
-    }
-    return path;
+    // The last one given wins, as in the subcommands.
+    return readArguments(windowOptions(), arguments.mid(1), false).values.value(QStringLiteral("core-table"),
+                                                                                 defaultCoreTablePath());
 }
 
 bool canReadCoreTable(const QString &path)
@@ -150,8 +95,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         printUsage(out);
         return Ok;
     }
-    if (const Subcommand *subcommand = findSubcommand(first))
-        return subcommand->run(arguments.mid(1), out, err);
+    if (const Command *command = findCommand(first))
+        return runCommand(*command, arguments.mid(2), out, err);
     const QString error = windowArgumentsError(arguments);
     if (error.isEmpty()) {
         printUsage(err);
@@ -159,6 +104,71 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
     return Usage;
+}
+
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> all { resonanceCommand(), coresCommand(), attenuatorCommand(), alCommand(),
+                                            partsCommand() };
+    return all;
+}
+
+ReadArguments readArguments(const std::vector<Option> &options, const QStringList &arguments, bool othersAllowed)
+{
+    ReadArguments read;
+    for (qsizetype n = 0; n < arguments.size() && read.error.isEmpty(); ++n) {
+        const QString &argument = arguments.at(n);
+        const bool joined = argument.contains(QLatin1Char('='));
+        const QString given = argument.section(QLatin1Char('='), 0, 0);
+        const auto option = std::find_if(options.begin(), options.end(), [&](const Option &o) {
+            const QString name = QStringLiteral("--") + QLatin1String(o.name);
+            if (argument == QLatin1String("-h") && name == QLatin1String("--help"))
+                return true;
+            return (given == name || (o.qtOption && given == name.mid(1))) && (!joined || (o.valueName && !o.qtOption));
+        });
+        if (option == options.end()) {
+            read.unknownOption = argument.startsWith(QLatin1Char('-'));
+            if (read.unknownOption)
+                read.error = QStringLiteral("unknown option '%1'").arg(argument);
+            else if (!othersAllowed)
+                read.error = QString::fromLatin1(n == 0 ? "unknown subcommand '%1'" : "unexpected argument '%1'").arg(argument);
+            read.others << argument;
+            continue;
+        }
+        const QString name = QLatin1String(option->name);
+        if (!option->valueName)
+            read.values.insert(name, QString());
+        else if (joined)
+            read.values.insert(name, argument.section(QLatin1Char('='), 1));
+        else if (n + 1 < arguments.size())
+            read.values.insert(name, arguments.at(++n)); // whatever it looks like: -10dBm
+        else if (option->complaint)
+            read.error = QLatin1String(option->complaint);
+        else
+            read.error = QStringLiteral("option '%1' needs a value").arg(argument);
+        if (name == QLatin1String("help"))
+            break;
+    }
+    return read;
+}
+
+int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    std::vector<Option> options = command.options;
+    options.push_back({ "help", nullptr, nullptr });
+    ReadArguments read = readArguments(options, arguments, true);
+    const QString error = read.error;
+    const bool unknownOption = read.unknownOption;
+    Invocation invocation(command, std::move(read), out, err);
+    if (invocation.isSet("help")) {
+        QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
+        help.open(QIODevice::ReadOnly);
+        out << QString::fromUtf8(help.readAll());
+        return Ok;
+    }
+    if (!error.isEmpty())
+        return invocation.usageError(error, unknownOption || command.hintAfterEveryError);
+    return command.run(invocation);
 }
 
 QString defaultCoreTablePath()

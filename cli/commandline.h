@@ -29,13 +29,6 @@ bool canReadCoreTable(const QString &path);
 // program name first. Needs a QCoreApplication.
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
-// The subcommands; 'arguments' start with the subcommand's name.
-int resonanceCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
-int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
-int attenuatorCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
-int alCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
-int partsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
-
 // The core table used when no --core-table is given: the user's copy when
 // there is one, else the table beside the program.
 QString defaultCoreTablePath();

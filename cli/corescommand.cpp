@@ -1,9 +1,8 @@
 #include "commandline.h"
 
 #include "coretable.h"
+#include "invocation.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QLocale>
 #include <QTextStream>
 
@@ -11,50 +10,23 @@ namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane cores [--core-table FILE]\n"
-    "\n"
-    "Lists the cores the calculator loads from the core table, then every line\n"
-    "starting with \"@\" that it skips, with the line number and the reason.\n"
-    "A core is a line of the form @NAME AL WIRE: the name, the AL in nH per turn\n"
-    "squared and the inches of wire one turn takes, separated by spaces.\n"
-    "\n"
-    "Options:\n"
-    "  --core-table FILE   the core table to check (default: quillet.ini beside the program)\n"
-    "  -h, --help          show this help\n";
-
 QString number(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-} // namespace
-
-int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(Invocation &invocation)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption tableOption(QStringLiteral("core-table"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
-    parser.addOptions({ tableOption, helpOption });
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                ? QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().value(0))
-                : parser.errorText();
-        err << "corvane cores: " << error << '\n' << "Run 'corvane cores --help' for the options.\n";
-        return Usage;
-    }
-    if (parser.isSet(helpOption)) {
-        out << help;
-        return Ok;
-    }
-
-    const QString path = parser.isSet(tableOption) ? parser.value(tableOption) : defaultCoreTablePath();
+    if (!invocation.arguments().isEmpty())
+        return invocation.usageError(QStringLiteral("unexpected argument '%1'").arg(invocation.arguments().first()));
+    const QString path = invocation.isSet("core-table") ? invocation.value("core-table") : defaultCoreTablePath();
     if (!canReadCoreTable(path)) {
         // The calculator runs with an empty table then; say so plainly.
-        err << "corvane cores: cannot read the core table " << path << " (the calculator shows no cores)\n";
+        invocation.say(QStringLiteral("cannot read the core table %1 (the calculator shows no cores)").arg(path));
         return Failure;
     }
 
+    QTextStream &out = invocation.out();
     const CoreTable table = CoreTable::load(path);
     out << "Core table: " << path << '\n';
     qsizetype nameWidth = 0;
@@ -82,6 +54,15 @@ int coresCommand(const QStringList &arguments, QTextStream &out, QTextStream &er
     if (table.skippedCount > table.skipped.size())
         out << "  ... and " << (table.skippedCount - table.skipped.size()) << " more\n";
     return Ok;
+}
+
+
+} // namespace
+
+Command coresCommand()
+{
+    return { "cores", "list the core table and the lines it skips", "the options", true,
+             { { "core-table", "FILE", nullptr } }, run };
 }
 
 } // namespace corvane::cli

@@ -1,66 +1,21 @@
 #include "commandline.h"
 
-#include "displaymask.h"
+#include "invocation.h"
+#include "numbers.h"
+#include "output.h"
 #include "standardseries.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
-
-#include <cmath>
 
 namespace corvane::cli {
 
 namespace {
 
-const char help[] =
-    "Usage: corvane parts [--series E6|E12|E24|E48|E96] [--pair series|parallel|best]\n"
-    "                     [--json] VALUE\n"
-    "\n"
-    "The standard values nearest VALUE, in ohms or picofarads as a plain number:\n"
-    "the nearest one below and the nearest one above, and the best pair of two\n"
-    "parts, each with its error against VALUE in %.\n"
-    "\n"
-    "Options:\n"
-    "  --series S   the series of the parts (default E24)\n"
-    "  --pair P     how the pair is joined: series adds the two (resistors in\n"
-    "               series, capacitors in parallel), parallel takes their product\n"
-    "               over their sum (resistors in parallel, capacitors in series),\n"
-    "               best takes whichever comes closer (default). The smaller part\n"
-    "               of a pair is at least 1; in parallel, the larger is at most 100\n"
-    "               times the smaller.\n"
-    "  --json       print the same as JSON\n"
-    "  -h, --help   show this help\n"
-    "\n"
-    "Exit codes: 0 done, 2 usage error.\n"
-    "\n"
-    "Example: corvane parts 1234 --series E12\n";
-
 // VALUE is accepted from a billionth to a thousand billion, far beyond any
 // part, so that the series' decades stay well inside a double.
 constexpr double Smallest = 1e-9;
 constexpr double Largest = 1e12;
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << "corvane parts: " << message << '\n' << "Run 'corvane parts --help' for the usage.\n";
-    return Usage;
-}
-
-// Six significant digits without the zeros at the end: 1233, 99.6923, 0.47.
-QString plain(double value)
-{
-    const int magnitude = value > 0 ? int(std::floor(std::log10(value))) : 0;
-    return shortDecimal(value, qBound(0, 5 - magnitude, 15));
-}
-
-QString percent(double value)
-{
-    if (std::fabs(value) < 0.005)
-        return QStringLiteral("0.00 %");
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 2) + QStringLiteral(" %");
-}
 
 bool readJoining(const QString &text, StandardSeries::Joining &joining)
 {
@@ -79,72 +34,38 @@ bool readJoining(const QString &text, StandardSeries::Joining &joining)
     return false;
 }
 
-// "--name VALUE" or "--name=VALUE" at 'n'; false when 'argument' is not the option.
-bool optionValue(const QStringList &arguments, qsizetype &n, const QString &name, QString &value, bool &missing)
-{
-    const QString &argument = arguments.at(n);
-    if (argument.startsWith(name + QLatin1Char('='))) {
-        value = argument.mid(name.size() + 1);
-        return true;
-    }
-    if (argument != name)
-        return false;
-    missing = n + 1 >= arguments.size();
-    if (!missing)
-        value = arguments.at(++n);
-    return true;
-}
-
-} // namespace
-
-int partsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(Invocation &invocation)
 {
     StandardSeries::Series series = StandardSeries::E24;
     StandardSeries::Joining joining = StandardSeries::EitherWay;
-    bool json = false;
-    QString valueText;
-    const QStringList rest = arguments.mid(1);
-    for (qsizetype n = 0; n < rest.size(); ++n) {
-        const QString &argument = rest.at(n);
-        QString value;
-        bool missing = false;
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            out << help;
-            return Ok;
-        }
-        if (argument == QLatin1String("--json")) {
-            json = true;
-        } else if (optionValue(rest, n, QStringLiteral("--series"), value, missing)) {
-            if (missing || !StandardSeries::fromName(value, series))
-                return usageError(err, QStringLiteral("--series takes E6, E12, E24, E48 or E96"));
-        } else if (optionValue(rest, n, QStringLiteral("--pair"), value, missing)) {
-            if (missing || !readJoining(value, joining))
-                return usageError(err, QStringLiteral("--pair takes series, parallel or best"));
-        } else if (argument.startsWith(QLatin1Char('-'))) {
-            return usageError(err, QStringLiteral("unknown option '%1'").arg(argument));
-        } else if (!valueText.isNull()) {
-            return usageError(err, QStringLiteral("one VALUE only, '%1' is one too many").arg(argument));
-        } else {
-            valueText = argument;
-        }
-    }
-    if (valueText.isNull())
-        return usageError(err, QStringLiteral("no VALUE given"));
+    if (invocation.isSet("series") && !StandardSeries::fromName(invocation.value("series"), series))
+        return invocation.badValue("series");
+    if (invocation.isSet("pair") && !readJoining(invocation.value("pair"), joining))
+        return invocation.badValue("pair");
+    const QStringList &arguments = invocation.arguments();
+    if (arguments.size() > 1)
+        return invocation.usageError(QStringLiteral("one VALUE only, '%1' is one too many").arg(arguments.at(1)));
+    if (arguments.isEmpty())
+        return invocation.usageError(QStringLiteral("no VALUE given"));
     bool ok = false;
-    const double value = QLocale::c().toDouble(valueText, &ok);
+    const double value = QLocale::c().toDouble(arguments.first(), &ok);
     if (!ok || !(value >= Smallest && value <= Largest))
-        return usageError(err, QStringLiteral("'%1' is no value: give a plain number from 1e-9 to 1e12").arg(valueText));
+        return invocation.usageError(
+                QStringLiteral("'%1' is no value: give a plain number from 1e-9 to 1e12").arg(arguments.first()));
 
     const double below = StandardSeries::below(value, series);
     const double above = StandardSeries::above(value, series);
     const StandardSeries::Pair pair = StandardSeries::bestPair(value, series, joining);
     const QString name = StandardSeries::name(series);
     const QString joinedBy = pair.parallel ? QStringLiteral("parallel") : QStringLiteral("series");
+    // Six significant digits without the zeros at the end: 1233, 99.6923, 0.47.
+    auto plain = [](double v) { return significantText(v, 6); };
+    auto error = [&](double part) { return StandardSeries::errorPercent(part, value); };
 
-    if (json) {
+    QTextStream &out = invocation.out();
+    if (invocation.isSet("json")) {
         auto neighbour = [&](double part) {
-            return QJsonObject { { QStringLiteral("value"), part },
-                                 { QStringLiteral("errorPercent"), StandardSeries::errorPercent(part, value) } };
+            return QJsonObject { { QStringLiteral("value"), part }, { QStringLiteral("errorPercent"), error(part) } };
         };
         QJsonValue pairJson;
         if (pair.valid)
@@ -153,24 +74,34 @@ int partsCommand(const QStringList &arguments, QTextStream &out, QTextStream &er
                                      { QStringLiteral("joining"), joinedBy },
                                      { QStringLiteral("value"), pair.value },
                                      { QStringLiteral("errorPercent"), pair.errorPercent } };
-        const QJsonObject object { { QStringLiteral("value"), value },
-                                   { QStringLiteral("series"), name },
-                                   { QStringLiteral("below"), neighbour(below) },
-                                   { QStringLiteral("above"), neighbour(above) },
-                                   { QStringLiteral("pair"), pairJson } };
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        printJson(out, QJsonObject { { QStringLiteral("value"), value },
+                                     { QStringLiteral("series"), name },
+                                     { QStringLiteral("below"), neighbour(below) },
+                                     { QStringLiteral("above"), neighbour(above) },
+                                     { QStringLiteral("pair"), pairJson } });
         return Ok;
     }
     auto part = [&](double v) { return StandardSeries::plainText(v, series); };
     out << "Value: " << plain(value) << '\n'
-        << name << " below: " << part(below) << " (" << percent(StandardSeries::errorPercent(below, value)) << ")\n"
-        << name << " above: " << part(above) << " (" << percent(StandardSeries::errorPercent(above, value)) << ")\n";
+        << name << " below: " << part(below) << " (" << signedPercent(error(below)) << ")\n"
+        << name << " above: " << part(above) << " (" << signedPercent(error(above)) << ")\n";
     if (pair.valid)
         out << "Best " << name << " pair: " << part(pair.larger) << " and " << part(pair.smaller) << " in "
-            << joinedBy << " = " << plain(pair.value) << " (" << percent(pair.errorPercent) << ")\n";
+            << joinedBy << " = " << plain(pair.value) << " (" << signedPercent(pair.errorPercent) << ")\n";
     else
         out << "Best " << name << " pair: none with both parts at least 1\n";
     return Ok;
+}
+
+} // namespace
+
+Command partsCommand()
+{
+    return { "parts", "nearest standard parts and the best pair for a value", "the usage", true,
+             { { "series", "S", "--series takes E6, E12, E24, E48 or E96" },
+               { "pair", "P", "--pair takes series, parallel or best" },
+               { "json", nullptr, nullptr } },
+             run };
 }
 
 } // namespace corvane::cli

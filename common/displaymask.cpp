@@ -104,16 +104,4 @@ QString formatMask(double value, const QString &mask)
     return QString::fromLatin1(out.data(), qsizetype(out.size()));
 }
 
-QString shortDecimal(double value, int decimals)
-{
-    QString text = QString::number(value, 'f', decimals);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
-}
-
 } // namespace corvane

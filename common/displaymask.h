@@ -12,10 +12,6 @@ namespace corvane {
 // not finite gives an empty text.
 QString formatMask(double value, const QString &mask);
 
-// A number with at most 'decimals' decimals and none of the trailing zeros a
-// table entry or a hint does not need: 4.9, 1075, 0.627.
-QString shortDecimal(double value, int decimals);
-
 // The masks the calculators use.
 namespace mask {
 inline const QString frequency = QStringLiteral("#0.000");

@@ -1,5 +1,7 @@
 #include "standardseries.h"
 
+#include "numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -47,11 +49,6 @@ Steps steps(StandardSeries::Series series)
 double scaled(int steps, int exponent)
 {
     return exponent >= 0 ? steps * std::pow(10.0, exponent) : steps / std::pow(10.0, -exponent);
-}
-
-bool usable(double value)
-{
-    return value > 0 && std::isfinite(value);
 }
 
 // The exponent that puts the series' decade around 'value': value in
@@ -136,7 +133,7 @@ StandardSeries::Pair bestOf(double value, StandardSeries::Series series, bool pa
 {
     StandardSeries::Pair best;
     auto consider = [&](double a, double b) {
-        if (!usable(a) || !usable(b))
+        if (!isPositiveFinite(a) || !isPositiveFinite(b))
             return;
         StandardSeries::Pair pair;
         pair.valid = true;
@@ -207,50 +204,37 @@ bool StandardSeries::fromName(const QString &text, Series &series)
 
 double StandardSeries::nearest(double value, Series series)
 {
-    if (!usable(value))
-        return 0;
-    double best = 0;
-    double bestDistance = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        const double distance = std::fabs(std::log(value / candidate));
-        if (best == 0 || distance < bestDistance || (distance == bestDistance && candidate > best)) {
-            best = candidate;
-            bestDistance = distance;
-        }
-        return true;
-    });
-    return best;
+    // One of the two neighbours, by ratio; the larger one when they are as near.
+    const double low = below(value, series);
+    const double high = above(value, series);
+    return std::fabs(std::log(value / high)) <= std::fabs(std::log(value / low)) ? high : low;
 }
 
 double StandardSeries::below(double value, Series series)
 {
-    if (!usable(value))
-        return 0;
     double result = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        if (candidate > value)
-            return false;
-        result = candidate;
-        return true;
-    });
+    if (isPositiveFinite(value))
+        visitDecadeAround(value, series, [&](double candidate) {
+            result = candidate <= value ? candidate : result;
+            return candidate <= value;
+        });
     return result;
 }
 
 double StandardSeries::above(double value, Series series)
 {
-    if (!usable(value))
-        return 0;
     double result = 0;
-    visitDecadeAround(value, series, [&](double candidate) {
-        result = candidate;
-        return candidate < value;
-    });
+    if (isPositiveFinite(value))
+        visitDecadeAround(value, series, [&](double candidate) {
+            result = candidate;
+            return candidate < value;
+        });
     return result;
 }
 
 StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joining joining, double smallest)
 {
-    if (!usable(value) || !usable(smallest))
+    if (!isPositiveFinite(value) || !isPositiveFinite(smallest))
         return Pair();
     const Pair sum = joining == InParallel ? Pair() : bestOf(value, series, false, smallest);
     const Pair parallel = joining == InSeries ? Pair() : bestOf(value, series, true, smallest);
@@ -259,8 +243,18 @@ StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joini
 
 QString StandardSeries::plainText(double value, Series series)
 {
-    const int magnitude = value > 0 ? int(std::floor(std::log10(value) + 1e-9)) : 0;
-    return QString::number(value, 'f', qBound(0, digits(series) - 1 - magnitude, 15));
+    return fixed(value, digits(series));
+}
+
+QString StandardSeries::markedText(double ohms, Series series)
+{
+    static const struct
+    {
+        double factor;
+        const char *name;
+    } units[] = { { 1e9, "Gohms" }, { 1e6, "Mohms" }, { 1e3, "kohms" }, { 1, "ohms" } };
+    const auto *unit = std::find_if(std::begin(units), std::end(units) - 1, [&](const auto &u) { return ohms >= u.factor; });
+    return plainText(ohms / unit->factor, series) + QLatin1Char(' ') + QLatin1String(unit->name);
 }
 
 } // namespace corvane

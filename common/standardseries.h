@@ -51,6 +51,9 @@ public:
     static bool fromName(const QString &name, Series &series);
     // A standard value as plain digits: 4.7, 470, 1.02, 0.33.
     static QString plainText(double value, Series series);
+    // A resistor as it is marked: 95.3 ohms, 1.02 kohms, 1.0 Mohms, keeping
+    // the digits of the series.
+    static QString markedText(double ohms, Series series);
     static double errorPercent(double value, double target) { return (value - target) / target * 100; }
 };
 

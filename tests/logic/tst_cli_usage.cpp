@@ -1,10 +1,12 @@
 // Mistakes on the command line: a usage error or a plain failure on standard error,
 // never a window, never an abort.
 #include "clirun.h"
+#include "command.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 class TestCliUsage : public QObject
@@ -44,6 +46,40 @@ private slots:
         QVERIFY2(run.err.contains(error), qPrintable(run.err));
         QCOMPARE(run.out.isEmpty(), code != 0); // a failure prints no result
         QVERIFY(corvane::cli::isCommandLine(QStringList { QStringLiteral("corvane") } + arguments));
+    }
+
+    // The help, the man page's synopsis and the bash completion name exactly the
+    // declared subcommands and options: a new option cannot be forgotten in one.
+    void documentedOptions()
+    {
+        QFile manPage(QFINDTESTDATA("../../data/corvane.1"));
+        QFile completion(QFINDTESTDATA("../../data/bash-completion/corvane"));
+        QVERIFY(manPage.open(QIODevice::ReadOnly) && completion.open(QIODevice::ReadOnly));
+        const QString man = QString::fromUtf8(manPage.readAll()).replace(QLatin1String("\\-"), QLatin1String("-"));
+        const QString bash = QString::fromUtf8(completion.readAll());
+        const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+        auto optionsIn = [&](const QString &text) { // every subcommand takes --help
+            QStringList found { QStringLiteral("--help") };
+            for (const QRegularExpressionMatch &m : option.globalMatch(text))
+                found << m.captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        for (const corvane::cli::Command &command : corvane::cli::commands()) {
+            const QString name = QString::fromLatin1(command.name);
+            QStringList declared { QStringLiteral("--help") };
+            for (const corvane::cli::Option &o : command.options)
+                declared << QStringLiteral("--") + QLatin1String(o.name);
+            declared.sort();
+            const QRegularExpression synopsis(QStringLiteral("\\n\\.B corvane %1\\n(.*?)\\.br\\n").arg(name),
+                                              QRegularExpression::DotMatchesEverythingOption);
+            QCOMPARE(optionsIn(synopsis.match(man).captured(1)), declared);
+            const QRegularExpression listed(QStringLiteral("\\n +%1\\)\\n +options=\"([^\"]*)\"").arg(name));
+            QCOMPARE(optionsIn(listed.match(bash).captured(1)), declared);
+            QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(name)), qPrintable(name));
+            QCOMPARE(optionsIn(runCli({ name, QStringLiteral("--help") }).out), declared);
+        }
     }
 
     void windowArguments()

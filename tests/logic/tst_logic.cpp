@@ -4,13 +4,13 @@
 #include "clirun.h"
 #include "coretablelocation.h"
 #include "displaymask.h"
+#include "numbers.h"
 #include "fieldvalue.h"
-#include "padcheck.h"
-#include "powerrating.h"
+#include "padnetwork.h"
 #include "resistorhint.h"
 #include "resonancesolver.h"
 #include "sessions.h"
-#include "standardresistors.h"
+#include "standardseries.h"
 #include "turnshint.h"
 
 #include <QBuffer>
@@ -392,13 +392,13 @@ private slots:
         QTest::addColumn<int>("series");
         QTest::addColumn<double>("nearest"); // the value with the least ratio either way
         QTest::addColumn<QString>("text");
-        QTest::newRow("next decade") << 9.6 << int(StandardResistors::E24) << 10.0 << "10 ohms";
-        QTest::newRow("E24 up") << 96.2475 << int(StandardResistors::E24) << 100.0 << "100 ohms";
-        QTest::newRow("E96") << 96.2475 << int(StandardResistors::E96) << 95.3 << "95.3 ohms";
-        QTest::newRow("E24 down") << 71.15 << int(StandardResistors::E24) << 68.0 << "68 ohms";
-        QTest::newRow("E96 next decade") << 99.5 << int(StandardResistors::E96) << 100.0 << "100 ohms";
-        QTest::newRow("kilohms") << 1010.0 << int(StandardResistors::E24) << 1000.0 << "1.0 kohms";
-        QTest::newRow("nothing") << 0.0 << int(StandardResistors::E24) << 0.0 << "";
+        QTest::newRow("next decade") << 9.6 << int(StandardSeries::E24) << 10.0 << "10 ohms";
+        QTest::newRow("E24 up") << 96.2475 << int(StandardSeries::E24) << 100.0 << "100 ohms";
+        QTest::newRow("E96") << 96.2475 << int(StandardSeries::E96) << 95.3 << "95.3 ohms";
+        QTest::newRow("E24 down") << 71.15 << int(StandardSeries::E24) << 68.0 << "68 ohms";
+        QTest::newRow("E96 next decade") << 99.5 << int(StandardSeries::E96) << 100.0 << "100 ohms";
+        QTest::newRow("kilohms") << 1010.0 << int(StandardSeries::E24) << 1000.0 << "1.0 kohms";
+        QTest::newRow("nothing") << 0.0 << int(StandardSeries::E24) << 0.0 << "";
     }
 
     void standardValues()
@@ -407,10 +407,10 @@ private slots:
         QFETCH(int, series);
         QFETCH(double, nearest);
         QFETCH(QString, text);
-        const auto s = StandardResistors::Series(series);
-        QCOMPARE(StandardResistors::nearest(ohms, s), nearest);
+        const auto s = StandardSeries::Series(series);
+        QCOMPARE(StandardSeries::nearest(ohms, s), nearest);
         if (nearest > 0)
-            QCOMPARE(StandardResistors::text(nearest, s), text);
+            QCOMPARE(StandardSeries::markedText(nearest, s), text);
     }
 
     void padFigures()
@@ -419,16 +419,17 @@ private slots:
         // R3 = 50 (K - 1) / (K + 1), R4 = 100 K / (K^2 - 1). Matched, they lose 10 dB.
         const double r1 = 50 * (K10 + 1) / (K10 - 1), r2 = 25 * 9 / K10;
         const double r3 = 50 * (K10 - 1) / (K10 + 1), r4 = 100 * K10 / 9;
-        for (const auto &[kind, outer, middle] : { std::tuple { PadCheck::Pi, r1, r2 }, { PadCheck::T, r3, r4 } }) {
-            const PadCheck::Figures f = PadCheck::figures(kind, outer, middle, 50);
-            QVERIFY(f.valid && qAbs(f.insertionLossDb - 10) < 1e-9 && qAbs(f.inputOhm - 50) < 1e-9);
+        for (const auto &[kind, outer, middle] : { std::tuple { Pad::Pi, r1, r2 }, { Pad::T, r3, r4 } }) {
+            const PadNetwork f = PadNetwork::of(Pad::symmetric(kind, outer, middle), 50, 50);
+            QVERIFY(f.valid && qAbs(f.lossDb - 10) < 1e-9 && qAbs(f.inputOhm - 50) < 1e-9);
         }
         // Into a matched 10 dB Pi pad 1 W: 50 / R1 = 0.519 W, the load 0.1 W.
-        const PadCheck::Power p = PadCheck::power(PadCheck::Pi, r1, r2, 50, 1);
-        QVERIFY(qAbs(p.first - 50 / r1) < 1e-9 && qAbs(p.load - 0.1) < 1e-9 && qAbs(p.last - 5 / r1) < 1e-9);
+        const PadNetwork p = PadNetwork::of(Pad::symmetric(Pad::Pi, r1, r2), 50, 50, 1);
+        QVERIFY(qAbs(p.watts[Pad::Input] - 50 / r1) < 1e-9 && qAbs(p.loadWatts - 0.1) < 1e-9
+                && qAbs(p.watts[Pad::Output] - 5 / r1) < 1e-9);
         // The smallest rating at least twice the power (the command line shows the others).
-        QCOMPARE(PowerRating::forDissipation(0.5), 1.0);
-        QCOMPARE(PowerRating::text(PowerRating::forDissipation(60)), QStringLiteral("over 100 W"));
+        QCOMPARE(PadNetwork::rating(0.5), 1.0);
+        QCOMPARE(PadNetwork::ratingText(PadNetwork::rating(60)), QStringLiteral("over 100 W"));
     }
 
     void resistorHints()
@@ -439,7 +440,7 @@ private slots:
         for (int field = 2; field < 8; ++field) {
             const ResistorHint hint = resistorHint(solver, field);
             QCOMPARE(hint.ohms, expected[field]);
-            QCOMPARE(hint.kind, field <= 4 ? PadCheck::Pi : PadCheck::T);
+            QCOMPARE(hint.kind, field <= 4 ? Pad::Pi : Pad::T);
             QVERIFY(hint.hasPads);
         }
         const QString text = resistorHintText(resistorHint(solver, 2));
@@ -502,10 +503,16 @@ private slots:
                        "Pi R2: 0.656 W, rating 2 W", "Pi R1 (output): 0.104 W, rating 1/4 W", "Pi load: 0.200 W" } << "";
         QTest::newRow("power without a pad") << L { "attenuator", "--power", "1" } << 1 << L { "Impedance: 50.0" }
                                              << "give an attenuation";
+        // The window ignores an impedance of 0: the pads stay those of 50 ohms, and that is said.
+        QTest::newRow("zero ignored") << L { "attenuator", "z=0", "db=10" } << 0 << L { "Impedance: 0", "Pi R2: 71.2" }
+                                      << "corvane attenuator: 'z=0' reads as 0 and is ignored, as in the window\n";
         QTest::newRow("refused entry") << L { "attenuator", "r1=40", "db=10" } << 3 << L { "Attenuation dB:" }
                 << "'r1=40' refused: R1 must be larger than the impedance when no attenuation is set";
         QTest::newRow("al") << L { "al", "N=10", "L=0.49" } << 0
                             << L { "AL: 4.9 nH/turn^2 (49 uH per 100 turns)", "Core table AL: 4.9" } << "";
+        // 1e-6 uH on 10^6 turns: 1e-3 nH / 10^12 = 1e-15 nH per turn squared, not 0.
+        QTest::newRow("tiny AL") << L { "al", "N=1000000", "L=0.000001" } << 0
+                                 << L { "Core table AL: 0.000000000000001" } << "";
         QTest::newRow("al without L") << L { "al", "N=10" } << 2 << none << "give both";
     }
 

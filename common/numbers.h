@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane {
+
+// 2 pi to ten significant digits: the results users compare with their notes
+// were worked out with this value, not with the full-precision one, and every
+// frequency the program shows uses it, so that a part that gives the asked
+// inductance or capacitance exactly shows the frequency field's own value.
+constexpr double TwoPi = 6.283185307;
+
+// Whether a number can be calculated with as a quantity: finite and above 0.
+bool isPositiveFinite(double value);
+
+// Voltage and power ratios of a level in dB: 10^(dB / 20) and 10^(dB / 10).
+double voltageRatioOfDb(double db);
+double powerRatioOfDb(double db);
+// Watts and dBm (0 dBm = 1 mW).
+double wattsOfDbm(double dbm);
+double dbmOfWatts(double watts);
+
+// The decimals that show 'significant' digits of 'value', at least 'least'
+// and at most 15; a value of 0 gets significant - 1.
+int decimalsFor(double value, int significant, int least = 0);
+// 'value' with that many decimals: fixed(0.5204, 3) is "0.520".
+QString fixed(double value, int significant, int least = 0);
+
+// A number with at most 'decimals' decimals and none of the trailing zeros a
+// table entry or a hint does not need: 4.9, 1075, 0.627.
+QString shortDecimal(double value, int decimals);
+// shortDecimal with 'significant' digits: significantText(1233.21, 4) is "1233".
+QString significantText(double value, int significant);
+
+// A difference in per cent with its sign and two decimals: "+5.35 %",
+// "-2.76 %"; one that rounds to nothing is "0.00 %", without a sign.
+QString signedPercent(double percent);
+
+// "96.25 ohms" with 'decimals' decimals; an infinite value is an open place: "open".
+QString ohmsText(double ohms, int decimals);
+// "10.00 dB": two decimals, or more when given.
+QString dbText(double db, int decimals = 2);
+// Three significant digits and the unit: "0.520 W", "12.3 W"; what rounding
+// leaves in a part that carries no current is "0 W".
+QString wattsText(double watts);
+
+} // namespace corvane
