@@ -20,12 +20,6 @@ QStringList argumentList(int argc, char **argv)
     return arguments;
 }
 
-// The core table: --core-table FILE when given, else the user's copy or the table beside the program.
-QString coreTablePath(const QStringList &arguments)
-{
-    return corvane::cli::windowCoreTablePath(arguments);
-}
-
 // One line on standard error at start says which core table the window read,
 // or where none was found, so that an empty grid can be explained.
 void reportCoreTable(const corvane::Quillet &window)
@@ -52,7 +46,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    corvane::Quillet window(coreTablePath(arguments));
+    // The core table: --core-table FILE when given, else the user's copy or the table beside the program.
+    corvane::Quillet window(corvane::cli::windowCoreTablePath(arguments));
     reportCoreTable(window);
     window.show();
     return app.exec();

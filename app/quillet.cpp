@@ -1,10 +1,7 @@
 #include "quillet.h"
 
-#include "calculatorpalette.h"
 #include "classicfonts.h"
-
-#include "fieldedit.h"
-#include "fieldvalue.h"
+#include "turnshint.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -24,36 +21,17 @@ static void initResources()
 
 namespace corvane {
 
-namespace {
-
-const QString windowTitleText = QStringLiteral("Corvane");
-
-// Tab order of the fields: core 1's turns field first, then frequency,
-// capacitance, inductance, impedance and the turns fields of cores 2..50.
-std::array<int, ResonanceSolver::FieldCount> tabCycle()
-{
-    std::array<int, ResonanceSolver::FieldCount> order {};
-    order[0] = ResonanceSolver::FirstTurnsField;
-    for (int i = 0; i < ResonanceSolver::FirstTurnsField; ++i)
-        order[std::size_t(i + 1)] = i;
-    for (int i = ResonanceSolver::FirstTurnsField + 1; i < ResonanceSolver::FieldCount; ++i)
-        order[std::size_t(i)] = i;
-    return order;
-}
-
-} // namespace
-
 Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
-    : QMainWindow(parent), m_coreTablePath(coreTablePath)
+    : CalculatorWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
+                       parent),
+      m_coreTablePath(coreTablePath)
 {
     initResources();
-    setWindowTitle(windowTitleText);
+    setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvane-32.png")));
-    useCalculatorColours(this);
 
     createControls();
     createMenus();
-    setFieldTabOrder();
 
     // Client area 11655 x 10545 twips below the menu bar.
     const QSize client(twipsToPixels(11655), twipsToPixels(10545));
@@ -66,8 +44,7 @@ Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
 
     // Core 1's field is first in the tab order: it holds the focus until the
     // first activation moves it to the frequency field.
-    m_txt[ResonanceSolver::FirstTurnsField]->setFocus(Qt::OtherFocusReason);
-
+    txt(ResonanceSolver::FirstTurnsField)->setFocus(Qt::OtherFocusReason);
 }
 
 void Quillet::createControls()
@@ -94,26 +71,17 @@ void Quillet::createControls()
         label->setPalette(palette);
         return label;
     };
-    auto makeField = [this, client](int index, const QFont &font, const QRect &rect) {
-        auto *field = new FieldEdit(index, this, client);
-        field->setObjectName(QStringLiteral("txt(%1)").arg(index));
-        field->setFont(font);
-        field->setGeometry(rect);
-        m_txt[std::size_t(index)] = field;
+    auto addTurnsField = [this, client, &turnsFont](int index) {
+        const int core = ResonanceSolver::recordOf(index) - 1;
+        addField(index, client, turnsFont, twipsRect(240 + 2280 * (core % 5), 1320 + 960 * (core / 5), 2055, 390));
     };
-
-    // Fields are made in tab order so that the widget chain already matches it.
-    for (int index : tabCycle()) {
-        if (index < ResonanceSolver::FirstTurnsField) {
-            makeField(index, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
-        } else {
-            const int core = index - ResonanceSolver::FirstTurnsField;
-            const int column = core % 5;
-            const int row = core / 5;
-            makeField(index, turnsFont,
-                      twipsRect(240 + 2280 * column, 1320 + 960 * row, 2055, 390));
-        }
-    }
+    // Fields are made in tab order: core 1's turns field first, then frequency,
+    // capacitance, inductance, impedance and the turns fields of cores 2..50.
+    addTurnsField(ResonanceSolver::FirstTurnsField);
+    for (int index = 0; index < ResonanceSolver::FirstTurnsField; ++index)
+        addField(index, client, topFont, twipsRect(1680 + 2280 * index, 360, 1455, 390));
+    for (int index = ResonanceSolver::FirstTurnsField + 1; index < FieldCount; ++index)
+        addTurnsField(index);
 
     const QStringList headings = {QStringLiteral("Freq MHz"), QStringLiteral("Cap pF"),
                                   QStringLiteral("Ind uH"), QStringLiteral("Impedance")};
@@ -122,28 +90,17 @@ void Quillet::createControls()
     for (int i = 0; i < 4; ++i) {
         m_label[std::size_t(i)] = makeLabel(headings.at(i), twipsRect(1680 + 2280 * i, 120, 1215, 255));
         m_label[std::size_t(i)]->setObjectName(QStringLiteral("Label(%1)").arg(i));
-        m_prefix[std::size_t(i)] = makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255));
-        m_prefix[std::size_t(i)]->setObjectName(QStringLiteral("Label%1").arg(i));
+        makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255))
+            ->setObjectName(QStringLiteral("Label%1").arg(i));
     }
     for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index) {
-        const int core = index - ResonanceSolver::FirstTurnsField;
+        const int core = ResonanceSolver::recordOf(index) - 1;
         m_label[std::size_t(index)] =
             makeLabel(QString(), twipsRect(240 + 2280 * (core % 5), 1080 + 960 * (core / 5), 2055, 255));
         m_label[std::size_t(index)]->setObjectName(QStringLiteral("Label(%1)").arg(index));
     }
 
-    m_picture = new QLabel(client);
-    m_picture->setObjectName(QStringLiteral("Picture1"));
-    m_picture->setGeometry(twipsRect(0, 0, 255, 255));
-    m_picture->setFocusPolicy(Qt::NoFocus);
-    m_picture->hide();
-}
-
-void Quillet::setFieldTabOrder()
-{
-    const auto order = tabCycle();
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(m_txt[std::size_t(order[i - 1])], m_txt[std::size_t(order[i])]);
+    addPicture(client);
 }
 
 void Quillet::Form_Load()
@@ -151,31 +108,17 @@ void Quillet::Form_Load()
     m_solver = ResonanceSolver(CoreTable::load(m_coreTablePath));
     const CoreTable &table = m_solver.cores();
     for (int record = 1; record <= table.coreCount; ++record)
-        m_label[std::size_t(record + ResonanceSolver::FirstTurnsField - 1)]->setText(
-            table.coreName[std::size_t(record)]);
+        m_label[std::size_t(ResonanceSolver::turnsField(record))]->setText(table.coreName[std::size_t(record)]);
+    // The table is read once per window: so are the first lines of the turns hints.
+    for (int record = 1; record <= CoreTable::MaxRecords; ++record)
+        m_hintHeadings[std::size_t(record)] = turnsHintHeading(turnsHint(m_solver, record));
     nameFields();
-    showTurnsHints();
-    showCapacitanceHint();
-}
-
-bool Quillet::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate) {
-        // Closing a message box hands the activation back, and so does coming
-        // back from another program: the field that had the focus keeps it.
-        const bool fromModal = m_activation->takeReturnFromModal();
-        const bool fromElsewhere = m_activation->takeReturnFromElsewhere();
-        const bool handled = QMainWindow::event(event);
-        if (!fromModal && !fromElsewhere)
-            Form_Activate();
-        return handled;
-    }
-    return QMainWindow::event(event);
+    showHints();
 }
 
 void Quillet::Form_Activate()
 {
-    FieldEdit *frequency = m_txt[0];
+    FieldEdit *frequency = txt(0);
     QWidget *had = focusWidget();
     if (had == frequency) {
         if (QApplication::focusWidget() != frequency)
@@ -204,113 +147,27 @@ void Quillet::Form_QueryUnload()
     QCoreApplication::quit();
 }
 
-void Quillet::txt_GotFocus(int index)
+void Quillet::commit(int index)
 {
-    // Typing replaces the old value.
-    m_txt[std::size_t(index)]->selectAll();
-}
-
-void Quillet::txt_KeyPress(int index, int &keyAscii)
-{
-    switch (keyAscii) {
-    case 16: // Ctrl+P
-        keyAscii = 0;
-        mnuPrint_Click();
-        return;
-    case 'E':
-    case 'e':
-        keyAscii = 0;
-        erase();
-        return;
-    case 'F':
-    case 'f':
-        keyAscii = 0;
-        moveFocus(0);
-        return;
-    case 'C':
-    case 'c':
-        keyAscii = 0;
-        moveFocus(1);
-        return;
-    case 'L':
-    case 'l':
-        keyAscii = 0;
-        moveFocus(2);
-        return;
-    case 'Z':
-    case 'z':
-        keyAscii = 0;
-        moveFocus(3);
-        return;
-    case 13:
-        keyAscii = 0;
-        enterKey(index);
-        return;
-    case '.':
-    case 8:
-        return;
-    default:
-        if (keyAscii < '0' || keyAscii > '9')
-            keyAscii = 0;
-        return;
-    }
-}
-
-void Quillet::txt_LostFocus(int index)
-{
-    textsToSolver();
+    textsToSolver(m_solver);
     m_solver.txt_LostFocus(index);
-    textsFromSolver();
+    textsFromSolver(m_solver);
 }
 
 void Quillet::erase()
 {
-    // The focus stays where the key was typed.
-    textsToSolver();
+    textsToSolver(m_solver);
     m_solver.erase();
-    textsFromSolver();
+    textsFromSolver(m_solver);
 }
 
-void Quillet::enterKey(int index)
+QString Quillet::enterFallback(int) const
 {
-    const int last = m_solver.lastField();
-    if (fieldValue(m_txt[std::size_t(index)]->text()) == 0
-        && fieldValue(m_txt[std::size_t(last)]->text()) != 0) {
-        showMessage(QStringLiteral("ZERO or EMPTY is not valid!"));
-        FieldEdit *field = m_txt[std::size_t(index)];
-        field->setText(m_txt[std::size_t(last)]->text());
-        // Selected, so that the value the user types next replaces it.
-        field->selectAll();
-        return;
-    }
-    // The Tab runs after this handler, as if the user had pressed it.
-    FieldEdit::injectTab(this);
+    return txt(m_solver.lastField())->text();
 }
 
-void Quillet::moveFocus(int index)
+void Quillet::showHints()
 {
-    m_txt[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
-}
-
-void Quillet::showMessage(const QString &text)
-{
-    showCalculatorMessage(this, text);
-}
-
-void Quillet::textsToSolver()
-{
-    for (int i = 0; i < FieldCount; ++i)
-        m_solver.setText(i, m_txt[std::size_t(i)]->text());
-}
-
-void Quillet::textsFromSolver()
-{
-    // Only what changed is written, so a commit repaints only those fields.
-    for (int i = 0; i < FieldCount; ++i) {
-        FieldEdit *field = m_txt[std::size_t(i)];
-        if (field->text() != m_solver.text(i))
-            field->setText(m_solver.text(i));
-    }
     showTurnsHints();
     showCapacitanceHint();
 }

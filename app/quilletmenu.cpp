@@ -3,7 +3,6 @@
 
 #include "frmatten.h"
 #include "menucommands.h"
-#include "module1.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -13,36 +12,31 @@ namespace corvane {
 void Quillet::createMenus()
 {
     // No item has a shortcut key: Ctrl+P comes from the fields' key handling.
+    auto add = [this](QWidget *menu, const char *text, const char *name, void (Quillet::*slot)()) {
+        menu->addAction(QString::fromLatin1(text), this, slot)->setObjectName(QLatin1String(name));
+    };
     QMenuBar *bar = menuBar();
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("&Print Screen"), this, &Quillet::mnuPrint_Click);
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuSep1 = mnuFile->addSeparator();
-    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Quillet::mnuExit_Click);
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    add(mnuFile, "&Print Screen", "mnuPrint", &Quillet::mnuPrint_Click);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    add(mnuFile, "E&xit", "mnuExit", &Quillet::mnuExit_Click);
 
-    mnuTools = bar->addMenu(QStringLiteral("&Tools"));
+    QMenu *mnuTools = bar->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuAttenuators = mnuTools->addAction(QStringLiteral("&Attenuators"), this, &Quillet::mnuAttenuators_Click);
-    mnuAttenuators->setObjectName(QStringLiteral("mnuAttenuators"));
-    mnuParams = mnuTools->addAction(QStringLiteral("&Parameters"), this, &Quillet::mnuParams_Click);
-    mnuParams->setObjectName(QStringLiteral("mnuParams"));
-    mnuTechData = mnuTools->addAction(QStringLiteral("&TechData"), this, &Quillet::mnuTechData_Click);
-    mnuTechData->setObjectName(QStringLiteral("mnuTechData"));
+    add(mnuTools, "&Attenuators", "mnuAttenuators", &Quillet::mnuAttenuators_Click);
+    add(mnuTools, "&Parameters", "mnuParams", &Quillet::mnuParams_Click);
+    add(mnuTools, "&TechData", "mnuTechData", &Quillet::mnuTechData_Click);
 
     // Help and About are commands on the bar itself, without a drop-down.
-    mnuHelp = bar->addAction(QStringLiteral("&Help"), this, &Quillet::mnuHelp_Click);
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = bar->addAction(QStringLiteral("&About"), this, &Quillet::mnuAbout_Click);
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    add(bar, "&Help", "mnuHelp", &Quillet::mnuHelp_Click);
+    add(bar, "&About", "mnuAbout", &Quillet::mnuAbout_Click);
 }
 
 void Quillet::mnuPrint_Click()
 {
-    Module1::printForm(this, Picture1());
+    printForm();
 }
 
 void Quillet::mnuExit_Click()

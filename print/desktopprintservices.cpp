@@ -20,6 +20,14 @@ int showMessage(QWidget *owner, const QString &text, QMessageBox::StandardButton
     return box.exec();
 }
 
+// A printer set up for one copy of the program's page.
+std::unique_ptr<QPrinter> onePage(std::unique_ptr<QPrinter> printer)
+{
+    printer->setCopyCount(1);
+    printer->setDocName(QStringLiteral("Corvane"));
+    return printer;
+}
+
 } // namespace
 
 std::unique_ptr<QPrinter> DesktopPrintServices::defaultPrinter()
@@ -27,10 +35,7 @@ std::unique_ptr<QPrinter> DesktopPrintServices::defaultPrinter()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setCopyCount(1);
-    printer->setDocName(QStringLiteral("Corvane"));
-    return printer;
+    return onePage(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
 }
 
 bool DesktopPrintServices::printersInstalled()
@@ -40,9 +45,7 @@ bool DesktopPrintServices::printersInstalled()
 
 std::unique_ptr<QPrinter> DesktopPrintServices::choosePrinter(QWidget *owner)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setCopyCount(1);
-    printer->setDocName(QStringLiteral("Corvane"));
+    auto printer = onePage(std::make_unique<QPrinter>(QPrinter::HighResolution));
     QPrintDialog dialog(printer.get(), owner);
     dialog.setWindowTitle(QStringLiteral("No default printer: choose one"));
     // One page of the window: no page range to ask about.

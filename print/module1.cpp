@@ -9,11 +9,7 @@
 
 namespace corvane::Module1 {
 
-namespace {
-
 constexpr qreal mmPerInch = 25.4;
-
-} // namespace
 
 bool screenReadable()
 {

@@ -1,7 +1,7 @@
 #include "activationwatch.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QWidget>
 #include <QWindow>
 
 #include <utility>
@@ -41,15 +41,6 @@ bool ActivationWatch::takeReturnFromElsewhere()
     const bool back = m_away && m_lastActive && m_lastActive == m_window->windowHandle();
     m_away = false;
     return back;
-}
-
-void showCalculatorMessage(QWidget *window, const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, window);
-    box.exec();
-    // Some platforms hand the activation back only when asked.
-    if (!window->isActiveWindow())
-        window->activateWindow();
 }
 
 } // namespace corvane

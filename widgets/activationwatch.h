@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 
+class QWidget;
 class QWindow;
 
 namespace corvane {
@@ -38,9 +38,5 @@ private:
     QPointer<QWindow> m_lastActive;
     bool m_away = false;
 };
-
-// The calculators' message box: OK only, no icon, the program's title; the
-// window gets the activation back when it closes.
-void showCalculatorMessage(QWidget *window, const QString &text);
 
 } // namespace corvane

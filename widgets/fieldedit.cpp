@@ -161,16 +161,6 @@ void FieldEdit::inputMethodEvent(QInputMethodEvent *event)
     event->accept();
 }
 
-void FieldEdit::dragEnterEvent(QDragEnterEvent *event)
-{
-    event->ignore();
-}
-
-void FieldEdit::dragMoveEvent(QDragMoveEvent *event)
-{
-    event->ignore();
-}
-
 void FieldEdit::dropEvent(QDropEvent *event)
 {
     event->ignore();

@@ -46,10 +46,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // Text that arrives otherwise than by a key (composed by an input method,
-    // dropped) would pass by the key handling: it is refused.
+    // dropped) would pass by the key handling: it is refused. The field takes
+    // no drags, so a drop reaches it only when sent to it.
     void inputMethodEvent(QInputMethodEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:

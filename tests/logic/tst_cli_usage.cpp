@@ -20,7 +20,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments"); // TABLE: the shipped core table
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("error");
-        QTest::newRow("unknown subcommand") << QStringList { "bogus" } << 2 << "corvane: unknown subcommand 'bogus'";
         QTest::newRow("unknown option") << QStringList { "--bogus" } << 2 << "corvane: unknown option '--bogus'";
         QTest::newRow("option after the table") << QStringList { "--core-table", "TABLE", "-x" } << 2 << "'-x'";
         QTest::newRow("argument after the table") << QStringList { "--core-table", "TABLE", "f" } << 2 << "argument 'f'";

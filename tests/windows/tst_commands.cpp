@@ -1,5 +1,6 @@
 // Printing a window and the menu commands that open other windows and programs.
 #include "coretablelocation.h"
+#include "desktopprintservices.h"
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
@@ -9,7 +10,12 @@
 #include "windowtest.h"
 
 #include <QLabel>
+#include <QFileDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QProcess>
 
 using namespace corvane;
 
@@ -28,78 +34,78 @@ private slots:
         m_urls.clear();
     }
 
-    void pictureOnPage_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSizeF>("page");
-        QTest::addColumn<QSizeF>("printed");
-        QTest::addColumn<int>("orientation");
-        QTest::newRow("wide: the width fills") << QSize(200, 100) << QSizeF(190, 277) << QSizeF(190, 95)
-                                               << int(QPageLayout::Landscape);
-        // 277 * 100 / 200 = 138.5
-        QTest::newRow("tall: the height fills") << QSize(100, 200) << QSizeF(190, 277) << QSizeF(138.5, 277)
-                                                << int(QPageLayout::Portrait);
-        QTest::newRow("square") << QSize(200, 200) << QSizeF(277, 190) << QSizeF(190, 190) << int(QPageLayout::Portrait);
-    }
-
-    void pictureOnPage()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSizeF, page);
-        QFETCH(QSizeF, printed);
-        QFETCH(int, orientation);
-        QCOMPARE(Module1::scaledPictureSize(QSizeF(picture), page), printed);
-        // The page is turned to suit the picture before it is measured.
-        PdfPrintServices files;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(files.printerFile);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter;
-        QVERIFY(Module1::printScaledPicture(printer, painter, QPixmap(picture)));
-        QVERIFY(painter.isActive());
-        QCOMPARE(int(printer.pageLayout().orientation()), orientation);
-    }
-
+    // One print: the window's size, the printers there and the user's answers; what the user was asked and
+    // whether a page was written. On the page, read back at 72 dpi, the picture fills the printable area's
+    // width or height from its top-left corner; a taller than wide (or square) window prints upright.
     void printForm_data()
     {
-        QTest::addColumn<bool>("printer");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QString>("printers"); // default, chosen (no default, the user picks one), cancelled or none
         QTest::addColumn<bool>("acceptPdf");
         QTest::addColumn<QString>("pdfFile");
+        QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("written");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("default printer") << true << false << "" << true << "";
-        QTest::newRow("no printer, saved as PDF") << false << true << "saved.pdf" << true << "";
-        QTest::newRow("no printer, no PDF wanted") << false << false << "saved.pdf" << false << "";
-        QTest::newRow("no printer, no file given") << false << true << "" << false << "";
-        QTest::newRow("file cannot be written") << false << true << "no/such/folder/saved.pdf" << false
-                                                << "The page could not be saved as ";
+        const QSize wide(300, 120), tall(120, 300);
+        const QStringList pdf { "save as PDF?", "PDF file name" };
+        QTest::newRow("wide, default printer") << wide << "default" << false << "" << QStringList() << true;
+        QTest::newRow("tall, default printer") << tall << "default" << false << "" << QStringList() << true;
+        QTest::newRow("square, saved as PDF") << QSize(150, 150) << "none" << true << "saved.pdf" << pdf << true;
+        QTest::newRow("no PDF wanted") << wide << "none" << false << "saved.pdf" << pdf.mid(0, 1) << false;
+        QTest::newRow("no file given") << wide << "none" << true << "" << pdf << false;
+        QTest::newRow("tall, printer chosen") << tall << "chosen" << true << "chosen.pdf" << QStringList { "choose a printer" } << true;
+        QTest::newRow("choice of printer cancelled") << wide << "cancelled" << true << "" << QStringList { "choose a printer" } << false;
+        QTest::newRow("file cannot be written") << tall << "none" << true << "no/such/saved.pdf"
+                << pdf + QStringList { "The page could not be saved as DIR/no/such/saved.pdf." } << false;
     }
 
     void printForm()
     {
-        QFETCH(bool, printer);
+        QFETCH(QSize, window);
+        QFETCH(QString, printers);
         QFETCH(bool, acceptPdf);
         QFETCH(QString, pdfFile);
+        QFETCH(QStringList, asked);
         QFETCH(bool, written);
-        QFETCH(QString, report);
         PdfPrintServices services;
-        if (!printer)
+        if (printers != QLatin1String("default"))
             services.printerFile.clear();
+        services.otherPrinters = printers == QLatin1String("chosen") || printers == QLatin1String("cancelled");
         services.acceptPdf = acceptPdf;
         if (!pdfFile.isEmpty())
-            services.pdfFile = services.filePath(pdfFile);
-        QWidget window;
-        window.resize(200, 120);
-        QLabel picture(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+            (printers == QLatin1String("chosen") ? services.chosenFile : services.pdfFile) = services.filePath(pdfFile);
+        QWidget form;
+        form.resize(window);
+        QLabel picture(&form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-        Module1::printForm(&window, &picture);
-        const QString file = printer ? services.printerFile : services.pdfFile;
-        QCOMPARE(!file.isEmpty() && QFileInfo(file).size() > 0, written);
-        QCOMPARE(picture.pixmap().size(), window.size());
-        QCOMPARE(services.reports.value(0).left(report.size()), report);
-        QCOMPARE(services.reports.size(), int(!report.isEmpty()));
+        Module1::printForm(&form, &picture);
+        QCOMPARE(services.asked, asked.replaceInStrings(QStringLiteral("DIR"), services.filePath(QString())));
+        QCOMPARE(picture.pixmap().size(), window);
+        const QString file = printers == QLatin1String("default") ? services.printerFile
+                : printers == QLatin1String("chosen")               ? services.chosenFile : services.pdfFile;
+        QCOMPARE(QFileInfo::exists(file), written);
+        if (!written)
+            return;
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), { "-r", "72", "-gray", "-singlefile", file, services.filePath("page") });
+        QVERIFY(render.waitForFinished(20000) && render.exitCode() == 0);
+        const QImage page(services.filePath(QStringLiteral("page.pgm")));
+        QRect inked;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 250)
+                    inked |= QRect(x, y, 1, 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageOrientation(window.height() >= window.width() ? QPageLayout::Portrait : QPageLayout::Landscape);
+        const QRectF area = printer.pageLayout().paintRectPoints();
+        const double scale = qMin(area.width() / window.width(), area.height() / window.height());
+        const QRect expected = QRectF(area.topLeft(), QSizeF(window) * scale).toRect();
+        QVERIFY2((inked.topLeft() - expected.topLeft()).manhattanLength() <= 2
+                         && (inked.bottomRight() - expected.bottomRight()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("picture at %1,%2 %3x%4").arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height())));
+        QCOMPARE(page.width() > page.height(), window.width() > window.height());
     }
 
     void coreTableEditor_data()
@@ -130,29 +136,84 @@ private slots:
         QCOMPARE(m_urls, QList<QUrl> { QUrl::fromLocalFile(dir.filePath(opened + QStringLiteral("/quillet.ini"))) });
     }
 
+    // Help and About with their fixed texts; the links open by a click, Return, Space and Enter; OK closes About.
     void companionWindows()
     {
-        MenuCommands::mnuTechData_Click(nullptr);
-        QCOMPARE(m_urls.value(0).fileName(), QStringLiteral("mquillet.htm"));
-
         MenuCommands::mnuHelp_Click(nullptr);
         frmInstruct *help = MenuCommands::instructWindow().window();
         QVERIFY(help && help->isVisible());
-        QVERIFY(frmInstruct::instructionsText().contains(QStringLiteral("E - Erase all fields\r\n")));
+        QCOMPARE(help->findChild<QPlainTextEdit *>()->toPlainText(), QStringLiteral(
+                "The purpose of this program is to make it easy to calculate toroid windings.\n"
+                "Fill any of TWO fields on the top of the form and hit the Enter key.\n"
+                "This will fill in all the other fields with data.\nYou can also enter a TURNS number for any of the "
+                "toroids as one of the fields in place of the Inductance field\nOnce all the fields contain data, you "
+                "can change any field's value and the program will recalculate all the fields based on the Frequency "
+                "value.\n\nShortCut Keys\nE - Erase all fields\nF - Move to Frequency field\nC - Move to Capacitance "
+                "field\nL - Move to Inductor field\nZ - Move to Impedance field\n<CTRL>P - Print Form\n"));
 
         MenuCommands::mnuAbout_Click(nullptr);
         frmAbout *about = MenuCommands::aboutWindow().window();
         QVERIFY(about && about->isVisible());
-        QCOMPARE(about->Label2->text(), QStringLiteral("Verson 2.0.0"));
-        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label5")), Qt::LeftButton);
-        QCOMPARE(m_urls.value(1), QUrl(frmAbout::webAddress()));
-        about->close();
+        QStringList texts;
+        for (const QLabel *label : about->findChildren<QLabel *>())
+            texts << label->text();
+        const QString web = QStringLiteral("https://corvane.example.org/"), mail = QStringLiteral("bench@corvane.example.org");
+        QCOMPARE(texts, QStringList({ "Corvane", "Verson 2.0.0", "\u00a9 2026 The Corvane developers", "Web Page", web,
+                                      "Email", mail }));
+        QLabel *webLink = about->findChild<QLabel *>(QStringLiteral("Label5"));
+        QLabel *mailLink = about->findChild<QLabel *>(QStringLiteral("Label7"));
+        QTest::mouseClick(webLink, Qt::LeftButton);
+        QTest::keyClick(mailLink, Qt::Key_Return);
+        QTest::keyClick(webLink, Qt::Key_Space);
+        QTest::keyClick(mailLink, Qt::Key_Enter);
+        const QUrl mailTo(QStringLiteral("mailto:") + mail + QStringLiteral("?subject=Corvane&body="));
+        QCOMPARE(m_urls, QList<QUrl>({ QUrl(web), mailTo, QUrl(web), mailTo }));
+        QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         help->close();
         QTRY_VERIFY(!MenuCommands::aboutWindow().isOpen() && !MenuCommands::instructWindow().isOpen());
     }
 
+    // The desktop's own dialogs, answered as a user would: what each one showed, and what it gave back.
+    void desktopDialogs()
+    {
+        DesktopPrintServices desktop;
+        QStringList shown;
+        bool ok = true; // the answer to a message box or the print dialog
+        QString file;   // typed into the file dialog; empty cancels it
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                shown << box->windowTitle() + QStringLiteral(": ") + box->text();
+                box->button(ok || !box->button(QMessageBox::Cancel) ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+            } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                shown << files->windowTitle() + QStringLiteral(": ") + files->selectedFiles().value(0);
+                files->selectFile(file);
+                file.isEmpty() ? files->reject() : static_cast<QDialog *>(files)->accept();
+            } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
+                shown << dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        user.start(10);
+        QCOMPARE(desktop.offerPdf(nullptr), true);
+        ok = false;
+        QCOMPARE(desktop.offerPdf(nullptr), false);
+        file = m_dir.filePath(QStringLiteral("page"));
+        QCOMPARE(desktop.pdfFileName(nullptr), file + QStringLiteral(".pdf"));
+        file.clear();
+        QCOMPARE(desktop.pdfFileName(nullptr), QString());
+        QVERIFY(!desktop.choosePrinter(nullptr));
+        desktop.report(nullptr, QStringLiteral("The page could not be printed on P."));
+        const QString offer = QStringLiteral("Corvane: No printer is installed.\nSave the page as a PDF file instead?");
+        const QString save = QStringLiteral("Save the page as PDF: ") + QDir::home().filePath(QStringLiteral("corvane.pdf"));
+        QCOMPARE(shown, QStringList({ offer, offer, save, save, "No default printer: choose one",
+                                      "Corvane: The page could not be printed on P." }));
+    }
+
 private:
     QList<QUrl> m_urls;
+    QTemporaryDir m_dir;
 };
 
 

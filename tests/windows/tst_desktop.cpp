@@ -9,25 +9,6 @@
 
 using namespace corvane;
 
-// Printers installed, none the default; the user chooses the one that prints into 'chosen'.
-struct NoDefaultPrinter : PrintServices
-{
-    explicit NoDefaultPrinter(const QString &chosen) : chosen(chosen) { setCurrent(this); }
-    ~NoDefaultPrinter() override { setCurrent(nullptr); }
-    QString chosen, asked; // 'asked' logs the questions put to the user
-    std::unique_ptr<QPrinter> defaultPrinter() override { return nullptr; }
-    bool printersInstalled() override { return true; }
-    std::unique_ptr<QPrinter> choosePrinter(QWidget *) override
-    {
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFileName(chosen);
-        return asked += QLatin1String("choose "), std::move(printer);
-    }
-    bool offerPdf(QWidget *) override { return asked += QLatin1String("pdf "), false; }
-    QString pdfFileName(QWidget *) override { return {}; }
-    void report(QWidget *, const QString &) override { asked += QLatin1String("failure "); }
-};
-
 class tst_Desktop : public QObject
 {
     Q_OBJECT
@@ -132,15 +113,6 @@ private slots:
                 QVERIFY(apart(p.color(QPalette::Text), p.color(QPalette::Base))
                         && apart(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
         }
-    }
-
-    // With printers but none the default, the user chooses one, and the page is printed there.
-    void printingWithoutDefaultPrinter()
-    {
-        NoDefaultPrinter services(m_dir.filePath(QStringLiteral("chosen.pdf")));
-        m_main->mnuPrint_Click();
-        QCOMPARE(services.asked, QStringLiteral("choose "));
-        QVERIFY(QFileInfo(services.chosen).size() > 0);
     }
 
     // The turns fields' tooltips say which core table was read (cores, skipped lines), or where none was.

@@ -1,5 +1,6 @@
 // The main window driven from the keyboard, its layout, and a switch to another window.
 #include "frmatten.h"
+#include "launcher.h"
 #include "quillet.h"
 #include "windowtest.h"
 
@@ -53,6 +54,8 @@ private slots:
         QTest::newRow("L") << "L" << empty << 2 << none;
         QTest::newRow("z") << "z" << empty << 3 << none;
         QTest::newRow("Z") << "Z" << empty << 3 << none;
+        QTest::newRow("C") << "C" << empty << 1 << none;
+        QTest::newRow("f") << "zf" << empty << 0 << none;
         QTest::newRow("F selects the text") << "7.1\rF8\r" << QStringList { "8.000", "", "", "", "", "", "" } << 1 << none;
         QTest::newRow("letters commit the field they leave") << "7.1c100l" << solved << 2 << none;
         QTest::newRow("erase") << "7.1\r100\re" << empty << 2 << none;
@@ -76,7 +79,6 @@ private slots:
         layoutColumns();
         QTest::newRow("frequency") << "txt(0)" << QRect(112, 24, 97, 26) << QString();
         QTest::newRow("core 1") << "txt(4)" << QRect(16, 88, 137, 26) << QString();
-        QTest::newRow("core 7") << "txt(10)" << QRect(168, 152, 137, 26) << QString();
         QTest::newRow("core 50") << "txt(53)" << QRect(624, 664, 137, 26) << QString();
         QTest::newRow("Label(0)") << "Label(0)" << QRect(112, 8, 81, 17) << "Freq MHz";
         QTest::newRow("Label0") << "Label0" << QRect(88, 32, 17, 17) << "F=";
@@ -90,18 +92,72 @@ private slots:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvane"));
     }
 
+    // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, an empty slot, the capacitance.
     void hintsFollowTheEntries()
     {
-        const QStringList start = m_window->txt(4)->toolTip().split(QLatin1Char('\n'));
-        QCOMPARE(start.value(0), QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn"));
-        QCOMPARE(start.value(1), QStringLiteral("Core table: %1 (3 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini"))));
+        const QString table = QStringLiteral("\nCore table: %1 (3 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
+        const QString x = QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn") + table;
+        QCOMPARE(m_window->txt(4)->toolTip(), x);
         QCOMPARE(m_window->txt(1)->toolTip(), QString());
-        typeKeys(m_window.get(), QStringLiteral("7.1\r120\r"));
-        // 120 pF at 7.1 MHz; E6 gives 100 pF: 7.1 * sqrt(120 / 100) = 7.7777 MHz, 9.54 % high.
-        QVERIFY(m_window->txt(1)->toolTip().contains(QStringLiteral("\nE6 100 pF: 7.7777 MHz, +9.54 %\n")));
-        typeKeys(m_window.get(), QStringLiteral("c100\r"));
-        QVERIFY(m_window->txt(4)->toolTip().contains(QStringLiteral("\nExact turns: 10.127\n")));
-        QVERIFY(m_window->txt(7)->toolTip().startsWith(QStringLiteral("No core is loaded in slot 4\nCore table: ")));
+        typeKeys(m_window.get(), QStringLiteral("7.1\r100\r"));
+        // Exact turns sqrt(5024.86 / 49) = 10.127; 10 turns give 4.9 uH, (4.9 - 5.02486) / 5.02486 = -2.48 %,
+        // and with 100 pF 1 / (2 pi sqrt(4.9e-6 1e-10)) = 7.190 MHz.
+        QCOMPARE(m_window->txt(4)->toolTip(), x + QString::fromUtf8("\nExact turns: 10.127\n10 turns give 4.900 µH: -2.48 % "
+                                                                   "against 5.025 µH\nWith 100 pF, 10 turns give resonance at 7.190 MHz"));
+        QCOMPARE(m_window->txt(7)->toolTip(), "No core is loaded in slot 4" + table);
+        // After Erase, 10 uH and 90 pF resonate at 1 / (2 pi sqrt(9e-16)) = 5.3052 MHz; a part C at sqrt(90 / C) times that.
+        typeKeys(m_window.get(), QStringLiteral("el10c90\r"));
+        QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
+                "Standard capacitors with 10 µH, against 5.3052 MHz:\nE6 100 pF: 5.0329 MHz, -5.13 %\nE12 82 pF: 5.5579 MHz, "
+                "+4.76 %\nE24 91 pF: 5.2759 MHz, -0.55 %\nE12 pair 68 pF + 22 pF = 90 pF: 5.3052 MHz, 0.00 % (in parallel)"));
+    }
+
+    // Each menu item as a click would run it: what the desktop was asked to open, whether the page was
+    // printed, and the windows shown then.
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("opened"); // TABLE the window's core table, APP the program's folder
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QStringList>("windows");
+        QTest::newRow("Print Screen") << "&Print Screen" << "" << true << QStringList { "Corvane" };
+        QTest::newRow("Exit") << "E&xit" << "" << false << QStringList {};
+        QTest::newRow("Attenuators") << "&Attenuators" << "" << false
+                                     << QStringList { "Corvane", "T and PI Attenuator Calculator" };
+        QTest::newRow("Parameters") << "&Parameters" << "TABLE" << false << QStringList { "Corvane" };
+        QTest::newRow("TechData") << "&TechData" << "APP/mquillet.htm" << false << QStringList { "Corvane" };
+        QTest::newRow("Help") << "&Help" << "" << false << QStringList { "Corvane", "Corvane Instructions" };
+        QTest::newRow("About") << "&About" << "" << false << QStringList { "About...", "Corvane" };
+    }
+
+    void menuItems()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, opened);
+        QFETCH(bool, printed);
+        QFETCH(QStringList, windows);
+        MessageWatcher messages;
+        QStringList urls;
+        corvane::Launcher::replace({}, [&urls](const QUrl &url) { urls << url.toString(); return true; });
+        const QList<QAction *> actions = m_window->findChildren<QAction *>();
+        const auto action = std::find_if(actions.begin(), actions.end(), [&item](QAction *a) { return a->text() == item; });
+        QVERIFY(action != actions.end());
+        (*action)->trigger();
+        corvane::Launcher::replace({}, {});
+        opened.replace(QLatin1String("TABLE"), m_dir.filePath(QStringLiteral("quillet.ini")))
+                .replace(QLatin1String("APP"), QCoreApplication::applicationDirPath());
+        QCOMPARE(urls, opened.isEmpty() ? QStringList() : QStringList { QUrl::fromLocalFile(opened).toString() });
+        QCOMPARE(!m_window->Picture1()->pixmap().isNull(), printed);
+        QCOMPARE(messages.texts, QStringList());
+        QStringList shown;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                shown << window->windowTitle();
+        shown.sort();
+        QCOMPARE(shown, windows);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window != m_window.get())
+                window->close();
     }
 
     void anotherWindowAndBack()

@@ -68,10 +68,12 @@ public:
     ~PdfPrintServices() override { corvane::PrintServices::setCurrent(nullptr); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
-    QString printerFile = filePath(QStringLiteral("page.pdf")); // empty: no printer installed
+    QString printerFile = filePath(QStringLiteral("page.pdf")); // empty: no default printer
+    bool otherPrinters = false; // printers but no default: the user picks the one printing into chosenFile
+    QString chosenFile;         // empty: the user cancels the choice
     bool acceptPdf = true;
     QString pdfFile; // empty: the user gives no file
-    QStringList reports;
+    QStringList asked; // every question put to the user and every report, in order
 
     std::unique_ptr<QPrinter> defaultPrinter() override
     {
@@ -82,9 +84,19 @@ public:
         printer->setOutputFileName(printerFile);
         return printer;
     }
-    bool offerPdf(QWidget *) override { return acceptPdf; }
-    QString pdfFileName(QWidget *) override { return pdfFile; }
-    void report(QWidget *, const QString &message) override { reports << message; }
+    bool printersInstalled() override { return otherPrinters; }
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *) override
+    {
+        asked << QStringLiteral("choose a printer");
+        if (chosenFile.isEmpty())
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(); // as the print dialog gives it, not set up for PDF
+        printer->setOutputFileName(chosenFile);
+        return printer;
+    }
+    bool offerPdf(QWidget *) override { return asked << QStringLiteral("save as PDF?"), acceptPdf; }
+    QString pdfFileName(QWidget *) override { return asked << QStringLiteral("PDF file name"), pdfFile; }
+    void report(QWidget *, const QString &message) override { asked << message; }
 };
 
 // A key table: keys typed, texts of the first fields ("*" any), the focus and the messages.

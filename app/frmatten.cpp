@@ -1,30 +1,18 @@
 #include "frmatten.h"
 
 #include "attenframe.h"
-#include "calculatorpalette.h"
 #include "classicfonts.h"
-#include "fieldedit.h"
-#include "fieldvalue.h"
-#include "module1.h"
 #include "singlewindow.h"
 #include "twips.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTimer>
 
 namespace corvane {
 
 namespace {
 
-// Client area of the window in twips, below the menu bar.
-constexpr int ClientWidth = 10905;
-constexpr int ClientHeight = 3570;
-constexpr int FieldWidth = 1215;
-constexpr int FieldHeight = 390;
 
 struct FramePlace
 {
@@ -81,10 +69,10 @@ constexpr LabelPlace labelPlaces[] = {
 
 } // namespace
 
-frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
+frmAtten::frmAtten(QWidget *parent)
+    : CalculatorWindow(AttenSolver::FieldCount, { { 'Z', 0 }, { 'A', 0 } }, RestoredText::CaretAtEnd, parent)
 {
     setWindowTitle(QStringLiteral("T and PI Attenuator Calculator"));
-    useCalculatorColours(this);
 
     QAction *mnuPrintScreen = menuBar()->addAction(QStringLiteral("&Print Screen"));
     mnuPrintScreen->setObjectName(QStringLiteral("mnuPrintScreen"));
@@ -92,16 +80,9 @@ frmAtten::frmAtten(QWidget *parent) : QMainWindow(parent)
 
     buildControls();
     nameFields();
-    resize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight) + menuBar()->sizeHint().height());
+    // Client area 10905 x 3570 twips below the menu bar.
+    resize(twipsToPixels(10905), twipsToPixels(3570) + menuBar()->sizeHint().height());
     Form_Load();
-}
-
-frmAtten::~frmAtten()
-{
-    // The fields go while the window is whole: a focus change they raise on
-    // the way out must find the handlers, which then do nothing.
-    m_unloading = true;
-    delete takeCentralWidget();
 }
 
 void frmAtten::buildControls()
@@ -126,31 +107,18 @@ void frmAtten::buildControls()
         label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
     }
 
-    FieldEdit *previous = nullptr;
-    for (const FieldPlace &f : fieldPlaces) {
-        auto *field = new FieldEdit(f.index, this, frames[f.frame]);
-        field->setObjectName(QStringLiteral("txt%1").arg(f.index));
-        field->setFont(courierNew(14.25));
-        field->setGeometry(twipsRect(f.left, f.top, FieldWidth, FieldHeight));
-        m_txt[std::size_t(f.index)] = field;
-        if (previous)
-            setTabOrder(previous, field);
-        previous = field;
-    }
-
-    m_picture1 = new QLabel(client);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipsRect(0, 0, 255, 255));
-    m_picture1->hide();
+    for (const FieldPlace &f : fieldPlaces)
+        addField(f.index, frames[f.frame], courierNew(14.25), twipsRect(f.left, f.top, 1215, 390));
+    addPicture(client);
 
     // The lowest tab position that can hold the focus.
-    m_txt[0]->setFocus();
+    txt(0)->setFocus();
 }
 
 void frmAtten::Form_Load()
 {
     m_solver.formLoad();
-    showTexts();
+    textsFromSolver(m_solver);
 }
 
 void frmAtten::Form_Activate()
@@ -158,113 +126,33 @@ void frmAtten::Form_Activate()
     FieldEdit::injectTab(this);
 }
 
-bool frmAtten::event(QEvent *event)
+void frmAtten::commit(int index)
 {
-    switch (event->type()) {
-    case QEvent::WindowActivate: {
-        // Only a switch from another of the program's windows tabs on.
-        const bool fromModal = m_activation->takeReturnFromModal();
-        const bool fromElsewhere = m_activation->takeReturnFromElsewhere();
-        if (!fromModal && !fromElsewhere)
-            Form_Activate();
-        break;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::event(event);
-}
-
-void frmAtten::txt_GotFocus(int index)
-{
-    if (m_unloading)
-        return;
-    txt(index)->selectAll();
-}
-
-void frmAtten::txt_KeyPress(int index, int &keyAscii)
-{
-    if (m_unloading)
-        return;
-    switch (keyAscii) {
-    case 16: // Ctrl+P
-        keyAscii = 0;
-        mnuPrintScreen_Click();
-        return;
-    case 'E':
-    case 'e':
-        keyAscii = 0;
-        erase();
-        return;
-    case 'Z':
-    case 'z':
-    case 'A':
-    case 'a':
-        keyAscii = 0;
-        txt(0)->setFocus(Qt::ShortcutFocusReason);
-        return;
-    case 13: {
-        keyAscii = 0;
-        const QString remembered = m_solver.lastText(index);
-        if (fieldValue(txt(index)->text()) == 0 && fieldValue(remembered) != 0) {
-            QPointer<frmAtten> self(this);
-            message(QStringLiteral("ZERO or EMPTY is not valid!"));
-            if (self)
-                txt(index)->setText(remembered);
-        } else {
-            FieldEdit::injectTab(this);
-        }
-        return;
-    }
-    case '.':
-    case '0': case '1': case '2': case '3': case '4':
-    case '5': case '6': case '7': case '8': case '9':
-    case 8: // Backspace
-        return;
-    default:
-        keyAscii = 0;
-        return;
-    }
-}
-
-void frmAtten::txt_LostFocus(int index)
-{
-    if (m_unloading)
-        return;
-    for (int i = 0; i < AttenSolver::FieldCount; ++i)
-        m_solver.setText(i, txt(i)->text());
+    textsToSolver(m_solver);
     m_solver.txt_LostFocus(index);
-    showTexts();
+    textsFromSolver(m_solver);
 
     // Said once the focus has reached the next field, so that the box does
     // not come between the two halves of the focus change.
     const QString refusal = m_solver.refusal();
     if (!refusal.isEmpty())
-        QTimer::singleShot(0, this, [this, refusal] { message(refusal); });
+        QTimer::singleShot(0, this, [this, refusal] { showMessage(refusal); });
 }
 
 void frmAtten::erase()
 {
     m_solver.erase();
-    showTexts();
+    textsFromSolver(m_solver);
+}
+
+QString frmAtten::enterFallback(int index) const
+{
+    return m_solver.lastText(index);
 }
 
 void frmAtten::mnuPrintScreen_Click()
 {
-    Module1::printForm(this, picture1());
-}
-
-void frmAtten::showTexts()
-{
-    for (int i = 0; i < AttenSolver::FieldCount; ++i)
-        if (txt(i)->text() != m_solver.text(i))
-            txt(i)->setText(m_solver.text(i));
-    showResistorHints();
-}
-
-void frmAtten::message(const QString &text)
-{
-    showCalculatorMessage(this, text);
+    printForm();
 }
 
 frmAtten *showAttenuatorWindow(QWidget *mainWindow)

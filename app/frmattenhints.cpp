@@ -1,6 +1,5 @@
 #include "frmatten.h"
 
-#include "fieldedit.h"
 #include "resistorhint.h"
 
 namespace corvane {
@@ -34,24 +33,13 @@ void frmAtten::nameFields()
     }
 }
 
-void frmAtten::showResistorHints()
+void frmAtten::showHints()
 {
-    // Every focus change ends here, and most change no number.
-    const std::array<double, 5> numbers = { m_solver.impedOhm(), m_solver.r1Ohm(), m_solver.r2Ohm(),
-                                            m_solver.r3Ohm(), m_solver.r4Ohm() };
-    if (m_hintsShown && numbers == m_hintNumbers)
+    if (!hintNumbersChanged({ m_solver.impedOhm(), m_solver.r1Ohm(), m_solver.r2Ohm(), m_solver.r3Ohm(),
+                              m_solver.r4Ohm() }))
         return;
-    m_hintNumbers = numbers;
-    m_hintsShown = true;
-    for (int i = 2; i < AttenSolver::FieldCount; ++i) {
-        const QString hint = resistorHintText(resistorHint(m_solver, i));
-        if (txt(i)->toolTip() == hint)
-            continue;
-        txt(i)->setToolTip(hint);
-        // A screen reader speaks the description, not the tooltip: it gets both.
-        const QString description = QString::fromLatin1(names[i].description);
-        txt(i)->setAccessibleDescription(hint.isEmpty() ? description : description + QLatin1Char('\n') + hint);
-    }
+    for (int i = 2; i < AttenSolver::FieldCount; ++i)
+        showHint(txt(i), resistorHintText(resistorHint(m_solver, i)), QString::fromLatin1(names[i].description));
 }
 
 } // namespace corvane
