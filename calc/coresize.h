@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windingunits.h"
+#include "numbers.h"
 
 #include <QString>
 

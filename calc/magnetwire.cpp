@@ -1,6 +1,6 @@
 #include "magnetwire.h"
 
-#include "windingunits.h"
+#include "numbers.h"
 
 #include <QLocale>
 #include <QRegularExpression>

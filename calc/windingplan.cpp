@@ -1,5 +1,6 @@
 #include "windingplan.h"
 
+#include <QStringList>
 #include <QVector>
 
 #include <cmath>
@@ -55,6 +56,17 @@ std::optional<MagnetWire> thickestAwgInOneLayer(const CoreSize &size, int turns)
 std::optional<MagnetWire> thickestMetricInOneLayer(const CoreSize &size, int turns)
 {
     return thickestInOneLayer(MagnetWire::metricTable(), size, turns);
+}
+
+QString oneLayerLine(const CoreSize &size, int turns)
+{
+    QStringList wires;
+    for (const auto &thickest : { thickestAwgInOneLayer(size, turns), thickestMetricInOneLayer(size, turns) })
+        if (thickest)
+            wires.append(thickest->displayName());
+    if (wires.isEmpty())
+        return QStringLiteral("One layer: no wire of the table takes %1 turns").arg(turns);
+    return QStringLiteral("One layer: up to ") + wires.join(QStringLiteral(" or "));
 }
 
 } // namespace corvane

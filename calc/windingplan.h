@@ -3,6 +3,8 @@
 #include "coresize.h"
 #include "magnetwire.h"
 
+#include <QString>
+
 #include <optional>
 
 namespace corvane {
@@ -22,6 +24,13 @@ struct WindingPlan
     static WindingPlan make(const CoreSize &size, const MagnetWire &wire, int turns, double wireInches);
 };
 
+// The wire a winding of whole turns takes, in inches: the turns, and 2.4 in
+// for the two leads.
+inline double wireLengthInches(double wholeTurns, double wirePerTurnInches)
+{
+    return wholeTurns * wirePerTurnInches + 2.4;
+}
+
 // floor(pi * (ID - d) / d): the turns one layer holds, 0 if none.
 int turnsPerLayer(const CoreSize &size, double overallMm);
 
@@ -29,5 +38,9 @@ int turnsPerLayer(const CoreSize &size, double overallMm);
 // 'turns' turns in one layer; none if no wire of that table does.
 std::optional<MagnetWire> thickestAwgInOneLayer(const CoreSize &size, int turns);
 std::optional<MagnetWire> thickestMetricInOneLayer(const CoreSize &size, int turns);
+
+// The line the turns tooltip adds for a core with a size: "One layer: up to
+// 23 AWG or 0.60 mm", or that no wire of the table takes the turns in one layer.
+QString oneLayerLine(const CoreSize &size, int turns);
 
 } // namespace corvane

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include <optional>
+
 namespace corvane::cli {
 
 namespace {
@@ -13,6 +15,26 @@ namespace {
 QString number(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// Each core's size from the SIZE lines, and the SIZE lines that give none.
+void printSizes(QTextStream &out, const CoreTable &table)
+{
+    // A table without SIZE lines lists as it always has.
+    if (table.sizes.sizes.isEmpty() && table.sizes.badLines.isEmpty())
+        return;
+    out << "Sizes (inches):\n";
+    for (int i = 1; i <= table.coreCount; ++i) {
+        const QString &name = table.coreName[std::size_t(i)];
+        if (const std::optional<CoreSize> size = table.sizes.forCore(name))
+            out << QStringLiteral("  %1  %2: OD %3  ID %4  height %5\n")
+                            .arg(name, size->name, number(size->outerInches), number(size->innerInches),
+                                 number(size->heightInches));
+        else
+            out << "  " << name << "  no size\n";
+    }
+    for (const CoreSizes::BadLine &line : table.sizes.badLines)
+        out << "  SIZE line " << line.lineNumber << " not read: " << line.reason << '\n';
 }
 
 int run(Invocation &invocation)
@@ -43,6 +65,8 @@ int run(Invocation &invocation)
     if (table.coreCount == CoreTable::MaxRecords)
         out << "The table holds at most " << CoreTable::MaxRecords
             << " cores: lines after the last one listed are not read.\n";
+
+    printSizes(out, table);
 
     if (table.skippedCount == 0) {
         out << "No line starting with \"@\" was skipped.\n";
