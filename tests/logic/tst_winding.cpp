@@ -105,7 +105,6 @@ private slots:
                               << Doubles { 2, 0, 0, 0.5, 0, 0, 0 };
         const Doubles refused { 0, 0, 0, 0, 0, 0, 0 };
         QTest::newRow("zero turns") << Doubles { 0, 1.0 } << false << "turns and inductance must be positive numbers" << refused;
-        QTest::newRow("none") << Doubles {} << false << "no measurement" << refused;
     }
 
     void fit()
@@ -260,12 +259,12 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         const QString at = "AL: 4.9 nH/turn^2 (49 uH per 100 turns)\n";
-        // The worked example: exact data on L = 0.0049 N^2 + 0.06, every residual 0.
-        QTest::newRow("al fit, --core") << "al N=10 L=0.55 N=20 L=2.02 n=30 l=4.47 --core t50-2 --core-table TABLE" << 0
+        // The worked example: exact data on L = 0.0049 N^2 + 0.06, every residual 0; (4.9 - 10) / 10 = -51 %.
+        QTest::newRow("al fit, --core") << "al N=10 L=0.55 N=20 L=2.02 n=30 l=4.47 --core x1 --core-table TABLE" << 0
             << at + "L0: 0.06 uH (the leads and the fixture)\nN=10 L=0.55: fit 0.55 uH, residual 0 uH (0.00 %)\n"
                     "N=20 L=2.02: fit 2.02 uH, residual 0 uH (0.00 %)\nN=30 L=4.47: fit 4.47 uH, residual 0 uH (0.00 %)\n"
-                    "RMS residual: 0 uH\nCore table AL: 4.9\nT50-2 in the core table: AL 4.9, this AL 0.00 %\n"
-                    "Record line: @T50-2 4.9 0.627\n" << "";
+                    "RMS residual: 0 uH\nCore table AL: 4.9\nX1 in the core table: AL 10, this AL -51.00 %\n"
+                    "Record line: @X1 4.9 1\n" << "";
         // As "fit with residuals" of fit_data, rounded: slope 0.004887755, L0 0.6/7, residuals 1.25/49, -2/49, 0.75/49.
         QTest::newRow("al --file") << "al --file BENCH" << 0
             << "AL: 4.888 nH/turn^2 (48.88 uH per 100 turns)\nL0: 0.086 uH (the leads and the fixture)\n"
@@ -281,17 +280,16 @@ private slots:
             << "AL: 5.1 nH/turn^2 (51 uH per 100 turns)\nL0: not fitted: the leads and the fixture need measurements at "
                "two turn counts\nN=10 L=0.5: fit 0.51 uH, residual -0.01 uH (-2.00 %)\n"
                "N=10 L=0.52: fit 0.51 uH, residual 0.01 uH (+1.92 %)\nRMS residual: 0.01 uH\nCore table AL: 5.1\n" << "";
-        QTest::newRow("al, one measurement") << "al N=10 L=0.49" << 0 << at + "Core table AL: 4.9\n" << "";
         QTest::newRow("al falling") << "al N=10 L=1 N=20 L=0.5" << 3 << ""
             << "corvane al: the fitted AL is not above zero: the inductance falls as the turns grow\n";
         QTest::newRow("al, negative L") << "al N=10 L=0.5 N=20 L=-1" << 2 << ""
             << "corvane al: L must be a positive number, not '-1'\nRun 'corvane al --help' for the usage.\n";
-        // 0.55 uH over the whole turns of the worked example: 4.9 nH, L0 0.06 uH, no residual.
-        QTest::newRow("al --json") << "al --json N=10 L=0.55 N=20 L=2.02 N=30 L=4.47" << 0
-            << "{\"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\", \"offsetUh\": 0.06, \"rmsUh\": 0,"
-               "\"measurements\": [{\"turns\": 10, \"measured\": 0.55, \"fitted\": 0.55, \"residual\": 0},"
-               "{\"turns\": 20, \"measured\": 2.02, \"fitted\": 2.02, \"residual\": 0},"
-               "{\"turns\": 30, \"measured\": 4.47, \"fitted\": 4.47, \"residual\": 0}]}" << "";
+        // The numbers of "fit with residuals" in fit_data.
+        QTest::newRow("al --json") << "al --json --file BENCH" << 0
+            << "{\"al\": 4.887755, \"uhPer100Turns\": 48.87755, \"tableValue\": \"4.888\", \"offsetUh\": 0.0857143, "
+               "\"rmsUh\": 0.0291606, \"measurements\": [{\"turns\": 10, \"measured\": 0.6, \"fitted\": 0.5744898, "
+               "\"residual\": 0.0255102}, {\"turns\": 20, \"measured\": 2, \"fitted\": 2.0408163, \"residual\": -0.0408163},"
+               "{\"turns\": 30, \"measured\": 4.5, \"fitted\": 4.4846939, \"residual\": 0.0153061}]}" << "";
         QTest::newRow("cores with sizes") << "cores --core-table TABLE" << 0
             << "Core table: TABLE\n 1  T50-2  AL 4.9  wire per turn 0.627\n 2  X1     AL 10  wire per turn 1\n2 cores loaded.\n"
                "Sizes (inches):\n  T50-2  T50: OD 0.5  ID 0.303  height 0.19\n  X1  no size\n"
