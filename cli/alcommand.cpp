@@ -133,7 +133,7 @@ std::optional<TableCore> findCore(const Invocation &invocation, int &exitCode)
 QString recordLine(const TableCore &core, double al)
 {
     return QStringLiteral("@%1 %2 %3").arg(core.name, tableNumber(al),
-                                           QString::number(core.wire, 'g', QLocale::FloatingPointShortest));
+                                           tableFigure(core.wire));
 }
 
 QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> &core)

@@ -2,6 +2,7 @@
 
 #include "coretable.h"
 #include "invocation.h"
+#include "output.h"
 
 #include <QLocale>
 #include <QTextStream>
@@ -11,11 +12,6 @@
 namespace corvane::cli {
 
 namespace {
-
-QString number(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
 
 // Each core's size from the SIZE lines, and the SIZE lines that give none.
 void printSizes(QTextStream &out, const CoreTable &table)
@@ -28,8 +24,8 @@ void printSizes(QTextStream &out, const CoreTable &table)
         const QString &name = table.coreName[std::size_t(i)];
         if (const std::optional<CoreSize> size = table.sizes.forCore(name))
             out << QStringLiteral("  %1  %2: OD %3  ID %4  height %5\n")
-                            .arg(name, size->name, number(size->outerInches), number(size->innerInches),
-                                 number(size->heightInches));
+                            .arg(name, size->name, tableFigure(size->outerInches), tableFigure(size->innerInches),
+                                 tableFigure(size->heightInches));
         else
             out << "  " << name << "  no size\n";
     }
@@ -58,8 +54,8 @@ int run(Invocation &invocation)
         const std::size_t slot = std::size_t(i);
         out << QStringLiteral("%1  %2  AL %3  wire per turn %4\n")
                         .arg(i, 2)
-                        .arg(table.coreName[slot].leftJustified(nameWidth), number(table.coreAL[slot]),
-                             number(table.coreWire[slot]));
+                        .arg(table.coreName[slot].leftJustified(nameWidth), tableFigure(table.coreAL[slot]),
+                             tableFigure(table.coreWire[slot]));
     }
     out << table.coreCount << (table.coreCount == 1 ? " core" : " cores") << " loaded.\n";
     if (table.coreCount == CoreTable::MaxRecords)

@@ -2,6 +2,8 @@
 
 #include "coretable.h"
 #include "displaymask.h"
+#include "entries.h"
+#include "fieldvalue.h"
 #include "invocation.h"
 #include "numbers.h"
 #include "output.h"
@@ -10,7 +12,6 @@
 #include "windingplan.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cmath>
@@ -20,52 +21,45 @@ namespace corvane::cli {
 
 namespace {
 
-// What the user typed into the inductance field: digits and ".".
-bool isFieldNumber(const QString &text)
+// N=TURNS or L=MICROHENRIES, read as the other subcommands read their entries.
+int windingEntry(const QString &name)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9.]+$"));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    return digits.match(text).hasMatch() && ok && isPositiveFinite(value);
+    return name == QLatin1String("n") ? 0 : name == QLatin1String("l") ? 1 : -1;
 }
 
 // The whole turns of the winding: N=TURNS as given, or L=MICROHENRIES turned
 // into the turns the core's field shows.
 int wholeTurns(const Invocation &invocation, const CoreTable &table, int record, int &exitCode)
 {
-    if (invocation.arguments().size() != 1) {
-        exitCode = invocation.usageError(QStringLiteral("give one of L=MICROHENRIES and N=TURNS"));
+    std::vector<Entry> entries;
+    exitCode = Usage;
+    if (!readEntries(invocation,
+                     { windingEntry, "'%1' is not L=MICROHENRIES or N=TURNS", "'%1' is not L or N",
+                       "'%1' is not a positive number (digits and \".\" only)" },
+                     entries))
         return 0;
-    }
-    const QString argument = invocation.arguments().first();
-    const QString name = argument.section(QLatin1Char('='), 0, 0).toUpper();
-    const QString text = argument.section(QLatin1Char('='), 1);
-    if (!argument.contains(QLatin1Char('=')) || (name != QLatin1String("N") && name != QLatin1String("L"))) {
-        exitCode = invocation.usageError(QStringLiteral("'%1' is not L=MICROHENRIES or N=TURNS").arg(argument));
-        return 0;
-    }
-    if (!isFieldNumber(text)) {
-        exitCode = invocation.usageError(QStringLiteral("%1 must be a positive number, not '%2'").arg(name, text));
-        return 0;
-    }
-    if (name == QLatin1String("N")) {
-        const double turns = QLocale::c().toDouble(text);
-        if (turns != std::floor(turns) || turns > 1e6) {
-            exitCode = invocation.usageError(QStringLiteral("N must be a whole number of turns, not '%1'").arg(text));
-            return 0;
-        }
-        return int(turns);
-    }
+    if (entries.size() != 1)
+        return invocation.usageError(QStringLiteral("give one of L=MICROHENRIES and N=TURNS")), 0;
+    const Entry &entry = entries.front();
+    const double value = fieldValue(entry.text);
+    const bool turnsGiven = entry.field == 0;
+    if (!(value > 0) || (turnsGiven && (value != std::floor(value) || value > 1e6)))
+        return invocation.usageError(QStringLiteral("'%1' is not a positive %2").arg(
+                       entry.argument, turnsGiven ? QStringLiteral("whole number of turns") : QStringLiteral("number"))),
+               0;
+    exitCode = Ok;
+    if (turnsGiven)
+        return int(value);
+
     ResonanceSolver solver(table);
-    solver.setText(ResonanceSolver::InductanceField, text);
+    solver.setText(ResonanceSolver::InductanceField, entry.text);
     solver.txt_LostFocus(ResonanceSolver::InductanceField);
     const TurnsHint hint = turnsHint(solver, record);
-    if (!hint.hasWinding || hint.wholeTurns < 1 || hint.wholeTurns > 1e6) {
-        invocation.say(QStringLiteral("%1 uH gives no whole turn on %2").arg(text, table.coreName[std::size_t(record)]));
+    if (hint.windableTurns() == 0) {
+        invocation.say(QStringLiteral("%1 uH gives no whole turn on %2").arg(entry.text, table.coreName[std::size_t(record)]));
         exitCode = Refused;
-        return 0;
     }
-    return int(hint.wholeTurns);
+    return hint.windableTurns();
 }
 
 // The wire of --wire, or the thickest of the tables that takes the turns in one layer.
@@ -82,11 +76,6 @@ std::optional<MagnetWire> chosenWire(const Invocation &invocation, const CoreSiz
     if (const std::optional<MagnetWire> awg = thickestAwgInOneLayer(size, turns))
         return awg;
     return thickestMetricInOneLayer(size, turns);
-}
-
-QString inches(double value)
-{
-    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 int run(Invocation &invocation)
@@ -118,11 +107,11 @@ int run(Invocation &invocation)
 
     const double wireInches = wireLengthInches(turns, table.coreWire[std::size_t(record)]);
     const double centimetres = wireInches * MillimetresPerInch / 10;
-    const std::optional<WindingPlan> plan =
-            wire ? std::optional<WindingPlan>(WindingPlan::make(*size, *wire, turns, wireInches)) : std::nullopt;
+    // No wire: none of the table takes the turns in one layer.
+    const WindingPlan plan = wire ? WindingPlan::make(*size, *wire, turns, wireInches) : WindingPlan();
 
     if (invocation.isSet("json")) {
-        const bool wound = plan && plan->turnsPerLayer > 0;
+        const bool wound = plan.turnsPerLayer > 0;
         printJson(invocation.out(),
                   QJsonObject { { QStringLiteral("core"), coreName },
                                 { QStringLiteral("size"), QJsonObject { { QStringLiteral("name"), size->name },
@@ -133,31 +122,31 @@ int run(Invocation &invocation)
                                 { QStringLiteral("wireInches"), wireInches },
                                 { QStringLiteral("wireCm"), centimetres },
                                 { QStringLiteral("wire"), wire ? QJsonValue(wire->displayName()) : QJsonValue() },
-                                { QStringLiteral("turnsPerLayer"), numberOrNull(wound, wound ? plan->turnsPerLayer : 0) },
-                                { QStringLiteral("layers"), numberOrNull(wound, wound ? plan->layers : 0) },
-                                { QStringLiteral("fillPercent"), numberOrNull(wound, wound ? plan->fillPercent : 0) },
-                                { QStringLiteral("resistanceOhms"), numberOrNull(bool(plan), plan ? plan->resistanceOhms : 0) } });
+                                { QStringLiteral("turnsPerLayer"), numberOrNull(wound, plan.turnsPerLayer) },
+                                { QStringLiteral("layers"), numberOrNull(wound, plan.layers) },
+                                { QStringLiteral("fillPercent"), numberOrNull(wound, plan.fillPercent) },
+                                { QStringLiteral("resistanceOhms"), numberOrNull(bool(wire), plan.resistanceOhms) } });
         return Ok;
     }
 
     QTextStream &out = invocation.out();
-    out << "Core: " << coreName << " (" << size->name << ": OD " << inches(size->outerInches) << " in, ID "
-        << inches(size->innerInches) << " in, height " << inches(size->heightInches) << " in)\n"
+    out << "Core: " << coreName << " (" << size->name << ": OD " << tableFigure(size->outerInches) << " in, ID "
+        << tableFigure(size->innerInches) << " in, height " << tableFigure(size->heightInches) << " in)\n"
         << "Turns: " << turns << '\n'
         << "Wire length: " << formatMask(wireInches, mask::turns) << " in (" << shortDecimal(centimetres, 1) << " cm)\n";
-    if (!plan) {
+    if (!wire) {
         out << "No wire of the table takes " << turns << " turns in one layer.\n";
         return Ok;
     }
     out << "Wire: " << wire->displayName() << ", " << QLocale::c().toString(wire->overallMaxMm, 'f', 3)
         << " mm over the enamel\n";
-    if (plan->turnsPerLayer == 0)
+    if (plan.turnsPerLayer == 0)
         out << "The wire does not go through the core's hole.\n";
     else
-        out << "Turns per layer: " << plan->turnsPerLayer << '\n'
-            << "Layers: " << plan->layers << '\n'
-            << "Fill: " << QLocale::c().toString(plan->fillPercent, 'f', 1) << " % of the inner circumference\n";
-    out << "DC resistance: " << significantText(plan->resistanceOhms, 3) << " ohms\n";
+        out << "Turns per layer: " << plan.turnsPerLayer << '\n'
+            << "Layers: " << plan.layers << '\n'
+            << "Fill: " << QLocale::c().toString(plan.fillPercent, 'f', 1) << " % of the inner circumference\n";
+    out << "DC resistance: " << significantText(plan.resistanceOhms, 3) << " ohms\n";
     return Ok;
 }
 
