@@ -1,12 +1,12 @@
 #include "coretable.h"
 
+#include "textlinereader.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
-#include <limits>
-#include <memory>
 
 namespace corvane {
 
@@ -19,7 +19,6 @@ constexpr int RecordCharacters = 99;
 // Enough bytes for 100 characters of up to four bytes each, and a byte order mark.
 constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 constexpr qsizetype KeptBytes = 4 * KeptCharacters + 3;
-constexpr qint64 ChunkBytes = 64 * 1024;
 
 // Characters here are code points, so a character outside the basic plane
 // (two UTF-16 units) counts once and is never cut in half.
@@ -186,55 +185,19 @@ CoreTable CoreTable::read(QIODevice &device)
     // Lines are split on the raw bytes (CR and LF never occur inside a UTF-8
     // character), and only the head of a line is kept and decoded, so a line
     // of any length costs no memory and a huge one is skipped at memory speed.
-    QByteArray head;
-    bool lineStarted = false;
-    bool afterCR = false; // an LF right after a CR ends no second line
-    qint64 lineNumber = 0;
-
-    auto endLine = [&]() {
-        ++lineNumber;
-        const int number = int(qMin<qint64>(lineNumber, std::numeric_limits<int>::max()));
-        if (lineNumber == 1 && head.startsWith(ByteOrderMark))
+    TextLineReader lines(device, KeptBytes);
+    while (table.coreCount < MaxRecords && lines.next()) {
+        QByteArray head = lines.head();
+        if (lines.lineNumber() == 1 && head.startsWith(ByteOrderMark))
             head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
         if (head.startsWith('@')) // anything else is a comment: no need to decode it
-            parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), number);
-        head.clear();
-        lineStarted = false;
-    };
-
-    // Not zero-filled: only what read() delivered is looked at.
-    const std::unique_ptr<char[]> buffer(new char[std::size_t(ChunkBytes)]);
-    while (table.coreCount < MaxRecords) {
-        const qint64 got = device.read(buffer.get(), ChunkBytes);
-        if (got <= 0)
-            break;
-        const char *p = buffer.get();
-        const char *const end = p + got;
-        while (p < end && table.coreCount < MaxRecords) {
-            if (*p == '\n' && afterCR) {
-                afterCR = false;
-                ++p;
-                continue;
-            }
-            afterCR = *p == '\r';
-            if (afterCR || *p == '\n') {
-                endLine();
-                ++p;
-                continue;
-            }
-            const char *lineEnd = p;
-            while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-                ++lineEnd;
-            const qsizetype room = KeptBytes - head.size();
-            if (room > 0)
-                head.append(p, qMin(room, qsizetype(lineEnd - p)));
-            lineStarted = true;
-            p = lineEnd;
-        }
+            parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), lines.lineNumber());
     }
-    // A last line without a line end is read like any other.
-    if (lineStarted && table.coreCount < MaxRecords)
-        endLine();
+
+    // The size lines are comments to the records: read in a second pass, they
+    // cannot change a record.
+    if (!device.isSequential() && device.seek(0))
+        table.sizes = CoreSizes::read(device);
     return table;
 }
 

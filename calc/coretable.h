@@ -1,5 +1,7 @@
 #pragma once
 
+#include "coresizes.h"
+
 #include <QString>
 #include <QVector>
 
@@ -42,6 +44,9 @@ struct CoreTable
         NotAFile,   // something at 'path' that is not a regular file
         Unreadable, // the file at 'path' could not be opened: 'readError' says why
     };
+    // The sizes of the SIZE lines, which tell the wire that fits a core.
+    CoreSizes sizes;
+
     Origin origin = Origin::None;
     QString path;
     QString readError;
@@ -53,6 +58,7 @@ struct CoreTable
     // (invalid bytes read as replacement characters).
     // Only the first 100 characters of a line matter, so a huge line or file
     // costs time but no memory; reading stops after the 50th accepted record.
+    // A device that can seek is read once more for the SIZE lines.
     static CoreTable read(QIODevice &device);
 };
 

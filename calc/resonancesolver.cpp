@@ -1,5 +1,7 @@
 #include "resonancesolver.h"
 
+#include "windingplan.h"
+
 #include "displaymask.h"
 #include "fieldvalue.h"
 #include "numbers.h"
@@ -14,7 +16,7 @@ namespace {
 
 constexpr int Frequency = 0;
 constexpr int Capacitance = 1;
-constexpr int Inductance = 2;
+constexpr int Inductance = ResonanceSolver::InductanceField;
 constexpr int Impedance = 3;
 
 } // namespace
@@ -176,7 +178,7 @@ void ResonanceSolver::calcTurns(Working &w) const
         const double turns = al > 0 ? std::sqrt((1e9 * w.indHenry) / al) : qQNaN();
         // The wire is cut for whole turns, the number the field shows.
         const double wholeTurns = fieldValue(formatMask(turns, mask::whole));
-        const double wire = (wholeTurns * m_cores.coreWire[slot]) + 2.4;
+        const double wire = wireLengthInches(wholeTurns, m_cores.coreWire[slot]);
         // A core of no positive AL, or one whose numbers are absurd, gets no winding.
         if (!std::isfinite(turns) || !std::isfinite(wire) || wire < 0) {
             w.coreTurns[slot] = 0;

@@ -18,6 +18,7 @@ class ResonanceSolver
 public:
     static constexpr int FieldCount = 54;
     static constexpr int FirstTurnsField = 4;
+    static constexpr int InductanceField = 2;
     // Core record 1..50 has its turns in field 4..53.
     static constexpr int turnsField(int record) { return record + FirstTurnsField - 1; }
     static constexpr int recordOf(int field) { return field - FirstTurnsField + 1; }

@@ -6,6 +6,7 @@
 #include "fieldvalue.h"
 #include "numbers.h"
 #include "resonancesolver.h"
+#include "windingplan.h"
 
 #include <QStringList>
 
@@ -47,6 +48,7 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
     // N turns give N * N * AL nH: 100 turns 10^4 * AL nH, that is 10 * AL uH.
     hint.uhPer100Turns = hint.alNh * 10;
     hint.wirePerTurn = cores.coreWire[slot];
+    hint.size = cores.sizes.forCore(hint.coreName);
 
     if (!(hint.alNh > 0) || !(exactTurns > 0) || !(indHenry > 0) || !std::isfinite(exactTurns))
         return hint;
@@ -67,6 +69,11 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
         }
     }
     return hint;
+}
+
+int TurnsHint::windableTurns() const
+{
+    return hasWinding && wholeTurns >= 1 && wholeTurns <= 1e6 ? int(wholeTurns) : 0;
 }
 
 TurnsHint turnsHint(const ResonanceSolver &solver, int record)
@@ -110,6 +117,8 @@ QString turnsHintText(const TurnsHint &hint, const QString &heading)
             lines << QStringLiteral("With %1 pF, %2 %3 resonance at %4 MHz")
                              .arg(plain(hint.capFarad * 1e12), n, turnsWord(hint.wholeTurns),
                                   megahertz(hint.wholeTurnsFreqHz));
+        if (hint.size && hint.windableTurns() > 0)
+            lines << oneLayerLine(*hint.size, hint.windableTurns());
     }
     return lines.join(QLatin1Char('\n'));
 }

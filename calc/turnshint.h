@@ -1,6 +1,10 @@
 #pragma once
 
+#include "coresize.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace corvane {
 
@@ -20,6 +24,7 @@ struct TurnsHint
     double alNh = 0;           // nH per turn squared
     double uhPer100Turns = 0;  // the same AL as iron powder catalogues give it
     double wirePerTurn = 0;    // inches
+    std::optional<CoreSize> size; // from the core table's SIZE lines
 
     // Set once the turns column has been worked out for an inductance.
     bool hasWinding = false;
@@ -28,6 +33,9 @@ struct TurnsHint
     double indHenry = 0;        // the inductance asked for
     double wholeTurnsHenry = 0; // n * n * AL
     double errorPercent = 0;    // of wholeTurnsHenry against indHenry
+    // The whole turns as a count a wire is wound with: 0 when there are none
+    // or too many to count.
+    int windableTurns() const;
 
     // Set when a capacitance is known and the whole turns give an inductance.
     bool hasFrequency = false;

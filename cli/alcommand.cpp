@@ -1,11 +1,18 @@
 #include "commandline.h"
 
+#include "coretable.h"
+#include "inductancefit.h"
 #include "invocation.h"
 #include "numbers.h"
 #include "output.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTextStream>
+
+#include <cmath>
+#include <optional>
 
 namespace corvane::cli {
 
@@ -17,48 +24,200 @@ QString tableNumber(double value)
     return significantText(value, 4);
 }
 
-int run(Invocation &invocation)
+// Microhenries to the nanohenry; what rounds to nothing is 0, never -0.
+QString microhenries(double uh)
 {
-    // N=TURNS and L=MICROHENRIES, in either order.
+    return shortDecimal(std::fabs(uh) < 0.0005 ? 0.0 : uh, 3);
+}
+
+bool readPositive(const QString &text, double &value)
+{
+    bool ok = false;
+    value = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok && isPositiveFinite(value);
+}
+
+// The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order.
+bool readPairs(const Invocation &invocation, QVector<InductanceMeasurement> &measurements, int &exitCode)
+{
+    const QStringList &arguments = invocation.arguments();
     double numbers[2] = {};
     bool given[2] = {};
-    for (const QString &argument : invocation.arguments()) {
+    for (const QString &argument : arguments) {
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.left(equals).toUpper();
         const int which = equals < 0 ? -1 : name == QLatin1String("N") ? 0 : name == QLatin1String("L") ? 1 : -1;
-        if (which < 0)
-            return invocation.usageError(QStringLiteral("'%1' is not N=TURNS or L=MICROHENRIES").arg(argument));
-        if (given[which])
-            return invocation.usageError(QStringLiteral("%1 is given twice").arg(name));
-        bool ok = false;
-        const QString text = argument.mid(equals + 1).trimmed();
-        numbers[which] = QLocale::c().toDouble(text, &ok);
-        if (!ok || !isPositiveFinite(numbers[which]))
-            return invocation.usageError(
+        if (which < 0) {
+            exitCode = invocation.usageError(QStringLiteral("'%1' is not N=TURNS or L=MICROHENRIES").arg(argument));
+            return false;
+        }
+        if (given[which]) {
+            exitCode = invocation.usageError(QStringLiteral("%1 is given twice").arg(name));
+            return false;
+        }
+        if (!readPositive(argument.mid(equals + 1), numbers[which])) {
+            exitCode = invocation.usageError(
                     QStringLiteral("%1 must be a positive number, not '%2'").arg(name, argument.mid(equals + 1)));
+            return false;
+        }
         given[which] = true;
+        if (given[0] && given[1]) {
+            measurements.append({ numbers[0], numbers[1] });
+            given[0] = given[1] = false;
+        }
     }
-    if (!given[0] || !given[1])
-        return invocation.usageError(QStringLiteral("give both N=TURNS and L=MICROHENRIES"));
+    if (given[0] || given[1] || measurements.isEmpty()) {
+        exitCode = invocation.usageError(QStringLiteral("give both N=TURNS and L=MICROHENRIES"));
+        return false;
+    }
+    return true;
+}
 
-    // N turns give N^2 * AL nH.
-    const double turns = numbers[0];
-    const double microhenries = numbers[1];
-    const double al = microhenries * 1000 / (turns * turns);
-    if (!isPositiveFinite(al))
-        return invocation.usageError(QStringLiteral("these numbers give no usable AL"));
-    const double uhPer100Turns = al * 10; // 100^2 * AL nH
+// --file FILE: a measurement a line, turns and microhenries apart by blanks or
+// a comma; "#" starts a comment.
+bool readFile(const Invocation &invocation, QVector<InductanceMeasurement> &measurements, int &exitCode)
+{
+    const QString path = invocation.value("file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        invocation.say(QStringLiteral("cannot read %1").arg(path));
+        exitCode = Failure;
+        return false;
+    }
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        QString line = QString::fromUtf8(file.readLine());
+        line = line.left(line.indexOf(QLatin1Char('#')));
+        const QStringList fields = line.split(separators, Qt::SkipEmptyParts);
+        if (fields.isEmpty())
+            continue;
+        InductanceMeasurement m;
+        if (fields.size() != 2 || !readPositive(fields.at(0), m.turns) || !readPositive(fields.at(1), m.microhenries)) {
+            exitCode = invocation.usageError(
+                    QStringLiteral("%1 line %2 is not TURNS and MICROHENRIES, two positive numbers").arg(path).arg(lineNumber));
+            return false;
+        }
+        measurements.append(m);
+    }
+    if (measurements.isEmpty()) {
+        exitCode = invocation.usageError(QStringLiteral("%1 holds no measurement").arg(path));
+        return false;
+    }
+    return true;
+}
+
+// The core of --core in the core table.
+struct TableCore
+{
+    QString name;
+    double al = 0;
+    double wire = 0;
+};
+
+std::optional<TableCore> findCore(const Invocation &invocation, int &exitCode)
+{
+    const QString path = invocation.isSet("core-table") ? invocation.value("core-table") : defaultCoreTablePath();
+    const CoreTable table = CoreTable::load(path);
+    const QString wanted = invocation.value("core").toUpper();
+    for (int i = 1; i <= table.coreCount; ++i) {
+        const std::size_t slot = std::size_t(i);
+        if (table.coreName[slot] == wanted)
+            return TableCore { table.coreName[slot], table.coreAL[slot], table.coreWire[slot] };
+    }
+    exitCode = invocation.usageError(QStringLiteral("no core %1 in the core table %2").arg(wanted, path));
+    return std::nullopt;
+}
+
+QString recordLine(const TableCore &core, double al)
+{
+    return QStringLiteral("@%1 %2 %3").arg(core.name, tableNumber(al),
+                                           tableFigure(core.wire));
+}
+
+QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> &core)
+{
+    QJsonObject object { { QStringLiteral("al"), fit.al },
+                         { QStringLiteral("uhPer100Turns"), fit.uhPer100Turns() },
+                         { QStringLiteral("tableValue"), tableNumber(fit.al) } };
+    if (fit.model == InductanceFit::Model::SingleMeasurement) {
+        // One measurement: the keys it has always had.
+        object.insert(QStringLiteral("turns"), fit.points.first().measured.turns);
+        object.insert(QStringLiteral("microhenries"), fit.points.first().measured.microhenries);
+    } else {
+        QJsonArray points;
+        for (const InductanceFit::Point &p : fit.points)
+            points.append(QJsonObject { { QStringLiteral("turns"), p.measured.turns },
+                                        { QStringLiteral("measured"), p.measured.microhenries },
+                                        { QStringLiteral("fitted"), p.fittedUh },
+                                        { QStringLiteral("residual"), p.residualUh } });
+        object.insert(QStringLiteral("offsetUh"), fit.offsetUh);
+        object.insert(QStringLiteral("rmsUh"), fit.rmsUh);
+        object.insert(QStringLiteral("measurements"), points);
+    }
+    if (core)
+        object.insert(QStringLiteral("core"),
+                      QJsonObject { { QStringLiteral("name"), core->name },
+                                    { QStringLiteral("tableAl"), core->al },
+                                    { QStringLiteral("differencePercent"), fit.differencePercentFrom(core->al) },
+                                    { QStringLiteral("record"), recordLine(*core, fit.al) } });
+    return object;
+}
+
+void printText(QTextStream &out, const InductanceFit &fit, const std::optional<TableCore> &core)
+{
+    out << "AL: " << tableNumber(fit.al) << " nH/turn^2 (" << tableNumber(fit.uhPer100Turns()) << " uH per 100 turns)\n";
+    if (fit.model != InductanceFit::Model::SingleMeasurement) {
+        if (fit.offsetNeedsTwoTurnCounts)
+            out << "L0: not fitted: the leads and the fixture need measurements at two turn counts\n";
+        else if (fit.model == InductanceFit::Model::ThroughZero)
+            out << "L0: 0 uH (fitted through zero)\n";
+        else
+            out << "L0: " << microhenries(fit.offsetUh) << " uH (the leads and the fixture)\n";
+        for (const InductanceFit::Point &p : fit.points)
+            out << "N=" << tableNumber(p.measured.turns) << " L=" << tableNumber(p.measured.microhenries)
+                << ": fit " << microhenries(p.fittedUh) << " uH, residual " << microhenries(p.residualUh) << " uH ("
+                << signedPercent(p.residualPercent) << ")\n";
+        out << "RMS residual: " << microhenries(fit.rmsUh) << " uH\n";
+    }
+    out << "Core table AL: " << tableNumber(fit.al) << '\n';
+    if (core)
+        out << core->name << " in the core table: AL " << tableNumber(core->al) << ", this AL "
+            << signedPercent(fit.differencePercentFrom(core->al)) << '\n'
+            << "Record line: " << recordLine(*core, fit.al) << '\n';
+}
+
+int run(Invocation &invocation)
+{
+    QVector<InductanceMeasurement> measurements;
+    int exitCode = Ok;
+    if (invocation.isSet("file")) {
+        if (!invocation.arguments().isEmpty())
+            return invocation.usageError(QStringLiteral("give --file FILE or N=TURNS L=MICROHENRIES, not both"));
+        if (!readFile(invocation, measurements, exitCode))
+            return exitCode;
+    } else if (!readPairs(invocation, measurements, exitCode)) {
+        return exitCode;
+    }
+
+    std::optional<TableCore> core;
+    if (invocation.isSet("core") && !(core = findCore(invocation, exitCode)))
+        return exitCode;
+
+    const InductanceFit fit = InductanceFit::fit(measurements, invocation.isSet("through-zero"));
+    if (!fit.valid) {
+        // One measurement refuses as it always has: a usage error.
+        if (measurements.size() == 1)
+            return invocation.usageError(fit.refusal);
+        invocation.say(fit.refusal);
+        return Refused;
+    }
 
     if (invocation.isSet("json"))
-        printJson(invocation.out(), QJsonObject { { QStringLiteral("turns"), turns },
-                                                  { QStringLiteral("microhenries"), microhenries },
-                                                  { QStringLiteral("al"), al },
-                                                  { QStringLiteral("uhPer100Turns"), uhPer100Turns },
-                                                  { QStringLiteral("tableValue"), tableNumber(al) } });
+        printJson(invocation.out(), resultJson(fit, core));
     else
-        invocation.out() << "AL: " << tableNumber(al) << " nH/turn^2 (" << tableNumber(uhPer100Turns)
-                         << " uH per 100 turns)\n"
-                         << "Core table AL: " << tableNumber(al) << '\n';
+        printText(invocation.out(), fit, core);
     return Ok;
 }
 
@@ -66,7 +225,12 @@ int run(Invocation &invocation)
 
 Command alCommand()
 {
-    return { "al", "the AL of a core from a measured winding", "the usage", true, { { "json", nullptr, nullptr } },
+    return { "al", "the AL of a core from a measured winding", "the usage", true,
+             { { "file", "FILE", nullptr },
+               { "through-zero", nullptr, nullptr },
+               { "core", "NAME", nullptr },
+               { "core-table", "FILE", nullptr },
+               { "json", nullptr, nullptr } },
              run };
 }
 

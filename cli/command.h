@@ -59,6 +59,7 @@ Command resonanceCommand();
 Command coresCommand();
 Command attenuatorCommand();
 Command alCommand();
+Command windingCommand();
 Command partsCommand();
 
 // Parses 'arguments' (those after the subcommand's name) for 'command' and runs it.

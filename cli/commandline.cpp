@@ -109,7 +109,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> all { resonanceCommand(), coresCommand(), attenuatorCommand(), alCommand(),
-                                            partsCommand() };
+                                            windingCommand(), partsCommand() };
     return all;
 }
 

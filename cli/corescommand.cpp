@@ -2,17 +2,35 @@
 
 #include "coretable.h"
 #include "invocation.h"
+#include "output.h"
 
 #include <QLocale>
 #include <QTextStream>
+
+#include <optional>
 
 namespace corvane::cli {
 
 namespace {
 
-QString number(double value)
+// Each core's size from the SIZE lines, and the SIZE lines that give none.
+void printSizes(QTextStream &out, const CoreTable &table)
 {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // A table without SIZE lines lists as it always has.
+    if (table.sizes.sizes.isEmpty() && table.sizes.badLines.isEmpty())
+        return;
+    out << "Sizes (inches):\n";
+    for (int i = 1; i <= table.coreCount; ++i) {
+        const QString &name = table.coreName[std::size_t(i)];
+        if (const std::optional<CoreSize> size = table.sizes.forCore(name))
+            out << QStringLiteral("  %1  %2: OD %3  ID %4  height %5\n")
+                            .arg(name, size->name, tableFigure(size->outerInches), tableFigure(size->innerInches),
+                                 tableFigure(size->heightInches));
+        else
+            out << "  " << name << "  no size\n";
+    }
+    for (const CoreSizes::BadLine &line : table.sizes.badLines)
+        out << "  SIZE line " << line.lineNumber << " not read: " << line.reason << '\n';
 }
 
 int run(Invocation &invocation)
@@ -36,13 +54,15 @@ int run(Invocation &invocation)
         const std::size_t slot = std::size_t(i);
         out << QStringLiteral("%1  %2  AL %3  wire per turn %4\n")
                         .arg(i, 2)
-                        .arg(table.coreName[slot].leftJustified(nameWidth), number(table.coreAL[slot]),
-                             number(table.coreWire[slot]));
+                        .arg(table.coreName[slot].leftJustified(nameWidth), tableFigure(table.coreAL[slot]),
+                             tableFigure(table.coreWire[slot]));
     }
     out << table.coreCount << (table.coreCount == 1 ? " core" : " cores") << " loaded.\n";
     if (table.coreCount == CoreTable::MaxRecords)
         out << "The table holds at most " << CoreTable::MaxRecords
             << " cores: lines after the last one listed are not read.\n";
+
+    printSizes(out, table);
 
     if (table.skippedCount == 0) {
         out << "No line starting with \"@\" was skipped.\n";

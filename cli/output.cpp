@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include <QJsonDocument>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cmath>
@@ -18,6 +19,11 @@ void printField(QTextStream &out, const QString &label, const QString &text)
     if (!text.isEmpty())
         out << ' ' << text;
     out << '\n';
+}
+
+QString tableFigure(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QJsonValue numberOrNull(bool known, double value)

@@ -25,6 +25,9 @@ QJsonArray textsJson(const Texts &texts)
     return array;
 }
 
+// A number of the core table as short as it reads back: 0.627, 4.9, 10.
+QString tableFigure(double value);
+
 // The number, or null while it is not known.
 QJsonValue numberOrNull(bool known, double value);
 QJsonValue finiteOrNull(double value);

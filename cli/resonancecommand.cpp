@@ -7,6 +7,7 @@
 #include "output.h"
 #include "resonancesolver.h"
 #include "turnshint.h"
+#include "windingplan.h"
 
 #include <QJsonArray>
 #include <QTextStream>
@@ -67,6 +68,21 @@ QJsonValue capacitorsJson(const ResonanceSolver &solver)
                          { QStringLiteral("e12Pair"), hint.hasPair ? QJsonValue(choice(hint.e12Pair)) : QJsonValue() } };
 }
 
+// The thickest AWG and metric wires that take the whole turns in one layer,
+// each null when none does; null for a core without a size.
+QJsonValue oneLayerJson(const TurnsHint &hint)
+{
+    if (!hint.size)
+        return QJsonValue();
+    const int turns = hint.windableTurns();
+    auto name = [](const std::optional<MagnetWire> &wire) {
+        return wire ? QJsonValue(wire->kind == MagnetWire::Kind::Awg ? QJsonValue(wire->gauge) : QJsonValue(wire->bareMm))
+                    : QJsonValue();
+    };
+    return QJsonObject { { QStringLiteral("awg"), name(thickestAwgInOneLayer(*hint.size, turns)) },
+                         { QStringLiteral("mm"), name(thickestMetricInOneLayer(*hint.size, turns)) } };
+}
+
 QJsonObject resultJson(const ResonanceSolver &solver)
 {
     const CoreTable &cores = solver.cores();
@@ -84,6 +100,7 @@ QJsonObject resultJson(const ResonanceSolver &solver)
                 { QStringLiteral("wholeTurnsHenry"), numberOrNull(hint.hasWinding, hint.wholeTurnsHenry) },
                 { QStringLiteral("errorPercent"), numberOrNull(hint.hasWinding, hint.errorPercent) },
                 { QStringLiteral("wholeTurnsFreqHz"), numberOrNull(hint.hasFrequency, hint.wholeTurnsFreqHz) },
+                { QStringLiteral("oneLayer"), oneLayerJson(hint) },
         });
     }
     return QJsonObject {

@@ -9,6 +9,10 @@ namespace corvane {
 // frequency the program shows uses it, so that a part that gives the asked
 // inductance or capacitance exactly shows the frequency field's own value.
 constexpr double TwoPi = 6.283185307;
+// Pi at full precision for the winding arithmetic, which has no older figures to match.
+constexpr double Pi = 3.14159265358979323846;
+constexpr double MillimetresPerInch = 25.4;
+constexpr double MetresPerInch = 0.0254;
 
 // Whether a number can be calculated with as a quantity: finite and above 0.
 bool isPositiveFinite(double value);

@@ -431,6 +431,7 @@ private slots:
                 "  cores       list the core table and the lines it skips\n"
                 "  attenuator  T and Pi attenuator resistors, and their power with --power\n"
                 "  al          the AL of a core from a measured winding\n"
+                "  winding     the turns on a core and the wire that fits\n"
                 "  parts       nearest standard parts and the best pair for a value\n\n"
                 "Run 'corvane SUBCOMMAND --help' for the options of one subcommand.\n"
                 "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n");
@@ -459,7 +460,7 @@ private slots:
                 << QStringLiteral("{\"txt\": [\"\", \"\", \"5.02\", \"\", \"32 turns 22\\\"\", %1], \"freqHz\": 0, \"capFarad\": 0,"
                                   "\"indHenry\": 5.0176e-6, \"reactOhm\": 0, \"lastField\": 4, \"standardCapacitors\": null,"
                                   "\"cores\": [{\"name\": \"T50-2\", \"al\": 4.9, \"wire\": 0.6, \"turns\": 32, \"wholeTurns\": 32,"
-                                  "\"wholeTurnsHenry\": 5.0176e-6, \"errorPercent\": 0, \"wholeTurnsFreqHz\": null}]}")
+                                  "\"wholeTurnsHenry\": 5.0176e-6, \"errorPercent\": 0, \"wholeTurnsFreqHz\": null, \"oneLayer\": null}]}")
                            .arg(L(49, "\"\"").join(QLatin1Char(','))) << "";
         // One turn on AL 4000 nH gives 4 uH exactly, with 1 * 1 + 2.4 = 3.4 inches of wire.
         QTest::newRow("one turn") << L { "resonance", "--core-table", "@big.ini", "l=4" } << 0 << "Frequency MHz:\nCapacitance pF:\n"

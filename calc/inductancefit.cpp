@@ -1,0 +1,107 @@
+#include "inductancefit.h"
+
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+bool positive(double value)
+{
+    return std::isfinite(value) && value > 0;
+}
+
+bool singleTurnCount(const QVector<InductanceMeasurement> &measurements)
+{
+    for (const InductanceMeasurement &m : measurements)
+        if (m.turns != measurements.first().turns)
+            return false;
+    return true;
+}
+
+} // namespace
+
+InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measurements, bool throughZero)
+{
+    InductanceFit result;
+    if (measurements.isEmpty()) {
+        result.refusal = QStringLiteral("no measurement");
+        return result;
+    }
+    for (const InductanceMeasurement &m : measurements) {
+        if (!positive(m.turns) || !positive(m.microhenries)) {
+            result.refusal = QStringLiteral("turns and inductance must be positive numbers");
+            return result;
+        }
+    }
+
+    // Fitted on x = N^2 in turns squared and y = L in uH; slope * 1000 is AL in nH.
+    double slopeUh = 0;
+    if (measurements.size() == 1) {
+        // N turns give N^2 * AL nH, the one-point AL worked out as always.
+        const InductanceMeasurement &m = measurements.first();
+        result.al = m.microhenries * 1000 / (m.turns * m.turns);
+        slopeUh = result.al / 1000;
+    } else if (throughZero || singleTurnCount(measurements)) {
+        result.model = Model::ThroughZero;
+        result.offsetNeedsTwoTurnCounts = !throughZero;
+        double xy = 0;
+        double xx = 0;
+        for (const InductanceMeasurement &m : measurements) {
+            const double x = m.turns * m.turns;
+            xy += x * m.microhenries;
+            xx += x * x;
+        }
+        slopeUh = xy / xx;
+    } else {
+        // About the means, which keeps the sums small where N^2 is large.
+        result.model = Model::WithOffset;
+        double meanX = 0;
+        double meanY = 0;
+        for (const InductanceMeasurement &m : measurements) {
+            meanX += m.turns * m.turns;
+            meanY += m.microhenries;
+        }
+        meanX /= double(measurements.size());
+        meanY /= double(measurements.size());
+        double sxy = 0;
+        double sxx = 0;
+        for (const InductanceMeasurement &m : measurements) {
+            const double dx = m.turns * m.turns - meanX;
+            sxy += dx * (m.microhenries - meanY);
+            sxx += dx * dx;
+        }
+        slopeUh = sxy / sxx;
+        result.offsetUh = meanY - slopeUh * meanX;
+    }
+
+    if (measurements.size() > 1)
+        result.al = slopeUh * 1000;
+    if (!positive(result.al)) {
+        // Only a fit of two turn counts can slope the wrong way; otherwise the
+        // numbers are too large or too small to work with.
+        if (result.model != Model::WithOffset || !std::isfinite(result.al))
+            result.refusal = QStringLiteral("these numbers give no usable AL");
+        else if (result.al < 0)
+            result.refusal = QStringLiteral("the fitted AL is not above zero: the inductance falls as the turns grow");
+        else
+            result.refusal = QStringLiteral("the fitted AL is not above zero: the inductance does not change with the turns");
+        return result;
+    }
+
+    double squares = 0;
+    for (const InductanceMeasurement &m : measurements) {
+        // One measurement is met exactly: no rounding shows as a residual.
+        const double fitted = measurements.size() == 1 ? m.microhenries : slopeUh * m.turns * m.turns + result.offsetUh;
+        Point point { m, fitted, 0, 0 };
+        point.residualUh = m.microhenries - point.fittedUh;
+        point.residualPercent = point.residualUh / m.microhenries * 100;
+        squares += point.residualUh * point.residualUh;
+        result.points.append(point);
+    }
+    result.rmsUh = std::sqrt(squares / double(measurements.size()));
+    result.valid = true;
+    return result;
+}
+
+} // namespace corvane
