@@ -3,6 +3,7 @@
 #include "attensolver.h"
 #include "clirun.h"
 #include "coretablelocation.h"
+#include "coretablereport.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
 #include "numbers.h"
@@ -178,6 +179,32 @@ private slots:
             reasons << QStringLiteral("%1: %2").arg(line.lineNumber).arg(line.reason);
         QCOMPARE(reasons, skipped);
         QCOMPARE(table.skippedCount, int(skipped.size()));
+    }
+
+    // The line that names the table read, at start and in the turns tooltips.
+    void coreTableReports_data()
+    {
+        QTest::addColumn<QString>("path"); // in the test's folder
+        QTest::addColumn<QByteArray>("file"); // written there first, unless empty
+        QTest::addColumn<QString>("report");
+        QTest::newRow("not looked for") << "" << QByteArray() << "";
+        QTest::newRow("one core") << "q.ini" << QByteArray("@a 1 2\n") << "Core table: DIR/q.ini (1 core)";
+        QTest::newRow("cores and skipped lines") << "q.ini" << QByteArray("@a 1 2\n@\n@b 1 2\n@c\n")
+                << "Core table: DIR/q.ini (2 cores, 2 lines starting with @ skipped)";
+        QTest::newRow("none there") << "none.ini" << QByteArray() << "No core table: none found at DIR/none.ini";
+        QTest::newRow("a folder") << "." << QByteArray() << "No core table: DIR/. is not a regular file";
+    }
+
+    void coreTableReports()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, report);
+        QTemporaryDir dir;
+        QFile written(dir.filePath(path));
+        QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) && written.flush()));
+        const CoreTable table = path.isEmpty() ? CoreTable() : CoreTable::load(dir.filePath(path));
+        QCOMPARE(coreTableReport(table), report.replace(QLatin1String("DIR"), dir.path()));
     }
 
     void coreTableInAnotherLocale()

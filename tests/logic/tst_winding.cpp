@@ -273,6 +273,25 @@ private slots:
                "\"rmsUh\": 0.0291606, \"measurements\": [{\"turns\": 10, \"measured\": 0.6, \"fitted\": 0.5744898, "
                "\"residual\": 0.0255102}, {\"turns\": 20, \"measured\": 2, \"fitted\": 2.0408163, \"residual\": -0.0408163},"
                "{\"turns\": 30, \"measured\": 4.5, \"fitted\": 4.4846939, \"residual\": 0.0153061}]}" << "";
+        const QString alHint = "Run 'corvane al --help' for the usage.\n";
+        QTest::newRow("al, not N or L") << "al N=10 X=3" << 2 << "" << "corvane al: 'X=3' is not N=TURNS or L=MICROHENRIES\n" + alHint;
+        QTest::newRow("al, N twice") << "al N=10 n=20" << 2 << "" << "corvane al: N is given twice\n" + alHint;
+        QTest::newRow("al, file and pairs") << "al --file BENCH N=10" << 2 << ""
+            << "corvane al: give --file FILE or N=TURNS L=MICROHENRIES, not both\n" + alHint;
+        QTest::newRow("al, no such file") << "al --file TABLE.none" << 1 << "" << "corvane al: cannot read TABLE.none\n";
+        QTest::newRow("al, a record is no measurement") << "al --file TABLE" << 2 << ""
+            << "corvane al: TABLE line 1 is not TURNS and MICROHENRIES, two positive numbers\n" + alHint;
+        QTest::newRow("al, empty file") << "al --file /dev/null" << 2 << "" << "corvane al: /dev/null holds no measurement\n" + alHint;
+        QTest::newRow("al, unknown core") << "al N=10 L=0.5 --core T68-2 --core-table TABLE" << 2 << ""
+            << "corvane al: no core T68-2 in the core table TABLE\n" + alHint;
+        // 1e-300 uH on 1e300 turns: an AL of 1e-597 nH is no double above zero.
+        QTest::newRow("al, AL underflows") << "al N=1e300 L=1e-300" << 2 << "" << "corvane al: these numbers give no usable AL\n" + alHint;
+        // The worked example's first two points; (4.9 - 10) / 10 = -51 %.
+        QTest::newRow("al --json --core") << "al --json N=10 L=0.55 N=20 L=2.02 --core x1 --core-table TABLE" << 0
+            << "{\"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\", \"offsetUh\": 0.06, \"rmsUh\": 0, "
+               "\"measurements\": [{\"turns\": 10, \"measured\": 0.55, \"fitted\": 0.55, \"residual\": 0}, {\"turns\": 20, "
+               "\"measured\": 2.02, \"fitted\": 2.02, \"residual\": 0}], \"core\": {\"name\": \"X1\", \"tableAl\": 10, "
+               "\"differencePercent\": -51, \"record\": \"@X1 4.9 1\"}}" << "";
         QTest::newRow("cores with sizes") << "cores --core-table TABLE" << 0
             << "Core table: TABLE\n 1  T50-2  AL 4.9  wire per turn 0.627\n 2  X1     AL 10  wire per turn 1\n2 cores loaded.\n"
                "Sizes (inches):\n  T50-2  T50: OD 0.5  ID 0.303  height 0.19\n  X1  no size\n"
@@ -297,6 +316,20 @@ private slots:
         const QString hint = "Run 'corvane winding --help' for the usage.\n";
         QTest::newRow("winding, unknown wire") << "winding --core T50-2 N=5 --wire 0.42mm --core-table TABLE" << 2 << ""
             << "corvane winding: no wire '0.42mm' in the wire table (26awg, 0.4mm: AWG 10 to 40, 0.10 to 2.00 mm)\n" + hint;
+        QTest::newRow("winding without a core") << "winding N=5" << 2 << "" << "corvane winding: give the core: --core NAME\n" + hint;
+        QTest::newRow("winding without L or N") << "winding --core T50-2 --core-table TABLE" << 2 << ""
+            << "corvane winding: give one of L=MICROHENRIES and N=TURNS\n" + hint;
+        QTest::newRow("winding, half a turn") << "winding --core T50-2 N=2.5 --core-table TABLE" << 2 << ""
+            << "corvane winding: 'N=2.5' is not a positive whole number of turns\n" + hint;
+        QTest::newRow("winding, not L or N") << "winding --core T50-2 Q=5 --core-table TABLE" << 2 << ""
+            << "corvane winding: 'Q' is not L or N\n" + hint;
+        // 1 nH on AL 4.9: sqrt(1 / 4.9) = 0.45 turns.
+        QTest::newRow("winding, no whole turn") << "winding --core T50-2 L=0.001 --core-table TABLE" << 3 << ""
+            << "corvane winding: 0.001 uH gives no whole turn on T50-2\n";
+        // 2000 * 0.627 + 2.4 = 1256.4 in = 3191.26 cm; pi * 7.7 mm / 2000 turns leaves 0.012 mm a turn.
+        QTest::newRow("winding, no wire in one layer") << "winding --core T50-2 N=2000 --core-table TABLE" << 0
+            << "Core: T50-2 (T50: OD 0.5 in, ID 0.303 in, height 0.19 in)\nTurns: 2000\nWire length: 1256 in (3191.3 cm)\n"
+               "No wire of the table takes 2000 turns in one layer.\n" << "";
         QTest::newRow("winding, unknown core") << "winding --core T68-2 N=5 --core-table TABLE" << 2 << ""
             << "corvane winding: no core T68-2 in the core table TABLE\n" + hint;
         // t1=32 after leaving the capacitance (the start leaves core 1): 32^2 * 4.9 = 5017.6 nH; X1: sqrt(5017.6 / 10) = 22.4, 22 turns, 22 + 2.4 in, 4840 nH, -3.5395 %.

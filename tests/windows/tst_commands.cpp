@@ -167,8 +167,25 @@ private slots:
         QTest::keyClick(webLink, Qt::Key_Space);
         QTest::keyClick(mailLink, Qt::Key_Enter);
         const QUrl mailTo(QStringLiteral("mailto:") + mail + QStringLiteral("?subject=Corvane&body="));
+        // Nothing opens on a held Return, a right click or a release off the link; Tab passes by.
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(webLink, &held);
+        QTest::mouseClick(webLink, Qt::RightButton);
+        QTest::mouseClick(webLink, Qt::LeftButton, {}, QPoint(-5, -5));
         QCOMPARE(m_urls, QList<QUrl>({ QUrl(web), mailTo, QUrl(web), mailTo }));
-        QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        // The link Tab moves to, from OK, shows that it has the focus, and loses the frame to the next.
+        QPushButton *ok = about->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        ok->setFocus();
+        const QImage plain = webLink->grab().toImage();
+        QTest::keyClick(ok, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), webLink);
+        QVERIFY(webLink->grab().toImage() != plain);
+        QTest::keyClick(webLink, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), mailLink);
+        QCOMPARE(webLink->grab().toImage(), plain);
+        QTest::mouseClick(ok, Qt::LeftButton);
         help->close();
         QTRY_VERIFY(!MenuCommands::aboutWindow().isOpen() && !MenuCommands::instructWindow().isOpen());
     }

@@ -1,5 +1,6 @@
 #include "fieldedit.h"
 #include "frmatten.h"
+#include "platformstartguard.h"
 #include "printservices.h"
 #include "quillet.h"
 
@@ -113,6 +114,31 @@ private slots:
                 QVERIFY(apart(p.color(QPalette::Text), p.color(QPalette::Base))
                         && apart(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
         }
+    }
+
+    // While the window platform starts, Qt's messages wait, and then pass on as they came; the one line
+    // said when no display answers names both display variables.
+    void startGuard()
+    {
+        static QStringList passed;
+        const QtMessageHandler outer = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            passed << QStringLiteral("%1 %2 %3:%4").arg(type).arg(QLatin1String(context.category), QLatin1String(context.file))
+                                  .arg(context.line) + text;
+        });
+        std::optional<PlatformStartGuard> guard(std::in_place);
+        qWarning("one");
+        QMessageLogger("xcb.cpp", 12, "connect", "qt.qpa").info("two");
+        passed << QStringLiteral("held");
+        guard.reset();
+        qInstallMessageHandler(outer);
+        QCOMPARE(passed, QStringList({ "held", "1 default :0one", "4 qt.qpa xcb.cpp:12two" }));
+        const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+        qputenv("DISPLAY", ":7");
+        qunsetenv("WAYLAND_DISPLAY");
+        QCOMPARE(PlatformStartGuard::noDisplayMessage(), QByteArray("corvane: cannot open the window: no display could be reached "
+            "(DISPLAY ':7', WAYLAND_DISPLAY unset); start it on a desktop or under xvfb-run, or give a subcommand (corvane --help)\n"));
+        display.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+        wayland.isNull() ? qunsetenv("WAYLAND_DISPLAY") : qputenv("WAYLAND_DISPLAY", wayland);
     }
 
     // The turns fields' tooltips say which core table was read (cores, skipped lines), or where none was.
