@@ -2,6 +2,7 @@
 // both solvers, the hints and the command line.
 #include "attensolver.h"
 #include "clirun.h"
+#include "command.h"
 #include "coretablelocation.h"
 #include "coretablereport.h"
 #include "displaymask.h"
@@ -14,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -452,8 +455,15 @@ private slots:
         QTest::newRow("-h") << L { "-h" } << 0 << usage << "";
         QTest::newRow("--version") << L { "--version" } << 0 << "corvane 2.0.0\n" << "";
         QTest::newRow("-v") << L { "-v" } << 0 << "corvane 2.0.0\n" << "";
-        QTest::newRow("unknown subcommand") << L { "bogus" } << 2 << ""
-                << "corvane: unknown subcommand 'bogus'\nRun 'corvane --help' for the subcommands and options.\n";
+        const QString hint = QStringLiteral("Run 'corvane --help' for the subcommands and options.\n");
+        QTest::newRow("unknown option") << L { "--bogus" } << 2 << "" << "corvane: unknown option '--bogus'\n" + hint;
+        QTest::newRow("option after the table") << L { "--core-table", "@three.ini", "-x" } << 2 << "" << "corvane: unknown option '-x'\n" + hint;
+        QTest::newRow("argument after the table") << L { "--core-table", "@three.ini", "f" } << 2 << ""
+                << "corvane: unexpected argument 'f'\n" + hint;
+        QTest::newRow("table without its file") << L { "--core-table" } << 2 << "" << "corvane: option '--core-table' needs a value\n" + hint;
+        QTest::newRow("subcommand's unknown option") << L { "attenuator", "--bogus" } << 2 << ""
+                << "corvane attenuator: unknown option '--bogus'\nRun 'corvane attenuator --help' for the usage.\n";
+        QTest::newRow("unknown subcommand") << L { "bogus" } << 2 << "" << "corvane: unknown subcommand 'bogus'\n" + hint;
 
         // 7.1 MHz and 100 pF: X = 1 / (2 pi f C) = 224.16, L = X / (2 pi f) = 5.0249 uH. Exact turns
         // sqrt(5024.9 / AL) = 10.13, 11.21, 20.46; whole turns N^2 AL = 4.9, 4.84, 4.8 uH, against 5.0249
@@ -478,6 +488,16 @@ private slots:
         QTest::newRow("one turn") << L { "resonance", "--core-table", "@big.ini", "l=4" } << 0 << "Frequency MHz:\nCapacitance pF:\n"
                 "Inductance uH: 4.00\nImpedance ohms:\nBIG: 1 turns 3\"\n  1 turn gives 4.000 uH (0.00 %)\n" << "";
         QTest::newRow("resonance without entries") << L { "resonance" } << 2 << "" << "corvane resonance: no ENTRY given\nRun 'corvane resonance --help' for the fields and options.\n";
+        QTest::newRow("missing table") << L { "resonance", "--core-table", "@missing.ini", "f=7.1", "c=100" } << 1 << ""
+                << "corvane resonance: cannot read the core table @missing.ini\n";
+        QTest::newRow("folder as table") << L { "resonance", "--core-table", "/", "f=7.1" } << 1 << ""
+                << "corvane resonance: cannot read the core table /\n";
+        // The window ignores a field that reads 0: said, and the run goes on; one quantity solves nothing.
+        const QString capacitance = QStringLiteral("Capacitance pF: 1\nInductance uH:\nImpedance ohms:\nX:\nY:\nZ:\n");
+        QTest::newRow("zero") << L { "resonance", "--core-table", "@three.ini", "f=0", "c=1" } << 0
+                << "Frequency MHz: 0\n" + capacitance << "corvane resonance: 'f=0' reads as 0 and is ignored, as in the window\n";
+        QTest::newRow("point") << L { "resonance", "--core-table", "@three.ini", "c=.", "c=1" } << 0
+                << "Frequency MHz:\n" + capacitance << "corvane resonance: 'c=.' reads as 0 and is ignored, as in the window\n";
         QTest::newRow("cores") << L { "cores", "--core-table", "@three.ini" } << 0
                 << "Core table: @three.ini\n 1  X  AL 49  wire per turn 0.9\n 2  Y  AL 40  wire per turn 1.25\n"
                    " 3  Z  AL 12  wire per turn 0.5\n3 cores loaded.\nNo line starting with \"@\" was skipped.\n" << "";
@@ -571,12 +591,93 @@ private slots:
         }
         const CliRun run = runCli(arguments);
         QCOMPARE(run.code, code);
+        QCOMPARE(cli::isCommandLine(QStringList { QStringLiteral("corvane") } + arguments), !arguments.isEmpty()); // never a window
         if (out.startsWith(QLatin1Char('{')))
             QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-4),
                      qPrintable(run.out));
         else
             QCOMPARE(run.out, out);
         QCOMPARE(run.err, err);
+    }
+    // The help, the man page's synopsis and the bash completion name exactly the
+    // declared subcommands and options: a new option cannot be forgotten in one.
+    void documentedOptions()
+    {
+        QFile manPage(QFINDTESTDATA("../../data/corvane.1"));
+        QFile completion(QFINDTESTDATA("../../data/bash-completion/corvane"));
+        QVERIFY(manPage.open(QIODevice::ReadOnly) && completion.open(QIODevice::ReadOnly));
+        const QString man = QString::fromUtf8(manPage.readAll()).replace(QLatin1String("\\-"), QLatin1String("-"));
+        const QString bash = QString::fromUtf8(completion.readAll());
+        const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+        auto optionsIn = [&](const QString &text) { // every subcommand takes --help
+            QStringList found { QStringLiteral("--help") };
+            for (const QRegularExpressionMatch &m : option.globalMatch(text))
+                found << m.captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        for (const cli::Command &command : cli::commands()) {
+            const QString name = QString::fromLatin1(command.name);
+            QStringList declared { QStringLiteral("--help") };
+            for (const cli::Option &o : command.options)
+                declared << QStringLiteral("--") + QLatin1String(o.name);
+            declared.sort();
+            const QRegularExpression synopsis(QStringLiteral("\\n\\.B corvane %1\\n(.*?)\\.br\\n").arg(name),
+                                              QRegularExpression::DotMatchesEverythingOption);
+            QCOMPARE(optionsIn(synopsis.match(man).captured(1)), declared);
+            const QRegularExpression listed(QStringLiteral("\\n +%1\\)\\n +options=\"([^\"]*)\"").arg(name));
+            QCOMPARE(optionsIn(listed.match(bash).captured(1)), declared);
+            QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(name)), qPrintable(name));
+            QCOMPARE(optionsIn(runCli({ name, QStringLiteral("--help") }).out), declared);
+        }
+    }
+
+    void windowArguments()
+    {
+        for (const QStringList &window : { QStringList {}, QStringList { "--core-table", "x" },
+                                           QStringList { "--core-table=x" }, QStringList { "-platform", "xcb" } })
+            QVERIFY2(!cli::isCommandLine(QStringList { "corvane" } + window), qPrintable(window.join(' ')));
+        QCOMPARE(cli::windowCoreTablePath({ "corvane", "-style", "x", "--core-table=a b" }), QString("a b"));
+    }
+
+    // The real program without a display: one line and status 1, or the usage error.
+    void withoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display"); // empty: no DISPLAY at all
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("window") << QStringList {} << QString() << 1 << "no display could be reached (DISPLAY unset";
+        QTest::newRow("unreachable display") << QStringList {} << ":64999" << 1 << "DISPLAY ':64999'";
+        QTest::newRow("unknown subcommand") << QStringList { "bogus" } << QString() << 2 << "unknown subcommand";
+        QTest::newRow("unknown option") << QStringList { "--bogus" } << ":64999" << 2 << "unknown option";
+    }
+
+    void withoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        QFETCH(int, code);
+        QFETCH(QString, error);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/corvane");
+        if (!QFileInfo(program).isExecutable())
+            QSKIP("the program is not built");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QString::fromLatin1(name));
+        if (!display.isEmpty())
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished(20000));
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit); // no abort
+        QCOMPARE(process.exitCode(), code);
+        QVERIFY2(err.contains(error), qPrintable(err));
+        QCOMPARE(err.count(QLatin1Char('\n')), code == 1 ? 1 : 2); // the reason, and for usage the hint
+        QVERIFY(process.readAllStandardOutput().isEmpty());
     }
 private:
     QTemporaryDir m_dir;
