@@ -108,6 +108,17 @@ private slots:
         QCOMPARE(page.width() > page.height(), window.width() > window.height());
     }
 
+    // Nothing to capture: no picture held, no page printed, nobody asked, and no crash.
+    void nothingToPrint()
+    {
+        PdfPrintServices services;
+        QLabel picture;
+        Module1::printForm(nullptr, &picture);
+        QVERIFY(picture.pixmap().isNull() && services.asked.isEmpty() && !QFileInfo::exists(services.printerFile));
+        QVERIFY(Module1::grabWindowImage(&picture, 0, 0, 0, 5).isNull() && Module1::bitmapToPicture(QImage()).isNull());
+        QCOMPARE(Module1::scaledPictureSize(QSizeF(10, 10), QSizeF()), QSizeF());
+    }
+
     void coreTableEditor_data()
     {
         QTest::addColumn<bool>("userCopy");
@@ -117,6 +128,7 @@ private slots:
         QTest::newRow("the user's copy is edited") << true << "user" << "user";
         QTest::newRow("the user's copy is edited, not the program table") << true << "program" << "user";
         QTest::newRow("a table of its own") << true << "other" << "other";
+        QTest::newRow("no editor starts") << false << "program" << "";
     }
 
     void coreTableEditor()
@@ -132,8 +144,13 @@ private slots:
             QVERIFY(QFile(dir.filePath(folder + QStringLiteral("/quillet.ini"))).open(QIODevice::WriteOnly));
         }
         const CoreTableLocation location(dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("user")));
+        const QString program = dir.filePath(QStringLiteral("program/quillet.ini"));
+        if (opened.isEmpty()) // the desktop has no program for the file
+            Launcher::replace({}, [](const QUrl &) { return false; });
+        MessageWatcher user;
         MenuCommands::mnuParams_Click(nullptr, dir.filePath(inUse + QStringLiteral("/quillet.ini")), location);
-        QCOMPARE(m_urls, QList<QUrl> { QUrl::fromLocalFile(dir.filePath(opened + QStringLiteral("/quillet.ini"))) });
+        QCOMPARE(user.texts, opened.isEmpty() ? QStringList { "No text editor could be started for the core table\n" + program } : QStringList());
+        QCOMPARE(m_urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl::fromLocalFile(dir.filePath(opened + QStringLiteral("/quillet.ini"))) });
     }
 
     // Help and About with their fixed texts; the links open by a click, Return, Space and Enter; OK closes About.
