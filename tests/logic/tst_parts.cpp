@@ -14,6 +14,8 @@ private slots:
     void commandLine();
     void json_data();
     void json();
+    void documents_data();
+    void documents();
 };
 
 static bool near(double actual, double expected, double tolerance)
@@ -126,33 +128,52 @@ void TestParts::json_data()
     // R1 150 at 50 ohms: K = 2, R4 = 100 * 2 / 3 = 66.667 = 150 || 120; pairs this exact lose 20 log10 2.
     QTest::newRow("R4 pair") << "attenuator r1=150 --json" << "standardParts.r4.e24Pair.smallerOhm" << 120.0;
     QTest::newRow("Pi of pairs") << "attenuator r1=150 --json" << "standardParts.pi.e24Pairs.lossDb" << 6.0206;
-    // The pads of commandLine at full precision. Pi series (K^2 - 1)
-    // sqrt(Z1 Z2) / 2K = 551.1352 / 6.324555 = 87.1421; shunts 1 / ((K^2 + 1)
-    // / (Z (K^2 - 1)) - 1 / series) = 1 / (0.0162963 - 0.0114755) = 207.435
-    // and 1 / (0.0244444 - 0.0114755) = 77.1073.
-    const QString zout = QStringLiteral("attenuator --zout 50 z=75 db=10 --power 1 --json");
-    QTest::newRow("Pi series") << zout << "pi.r2Ohm" << 87.1421;
-    QTest::newRow("Pi input") << zout << "pi.r1InputOhm" << 207.435;
-    QTest::newRow("Pi output") << zout << "pi.r1OutputOhm" << 77.1073;
-    QTest::newRow("T output") << zout << "t.r3OutputOhm" << 18.0780;
-    QTest::newRow("minimum") << zout << "minLossDb" << 5.7195;
-    // 10 dB: a tenth of the power in reaches the load.
-    QTest::newRow("Pi load") << zout << "power.pi.loadW" << 0.1;
-    // The load's current also runs through the T's output arm: i^2 = 0.1 / 50.
-    QTest::newRow("T output arm") << zout << "power.t.r3Output.watts" << 0.002 * 18.0780;
-    // A symmetric pad for equal impedances: R4 = 100 K / (K^2 - 1) = 35.1364.
-    QTest::newRow("equal") << "attenuator --zout 50 db=10 --json" << "t.r4Ohm" << 35.1364;
-    QTest::newRow("L pad") << "attenuator --zout 75 --min-loss --json" << "minLoss.seriesOutputOhm" << 43.3013;
-    // 1 W into the bridged T: V1^2 = 50, and the centre sits at V2 = V1 / K,
-    // so the output arm takes nothing: input arm (1 - 0.316228)^2 = 0.467544 W,
-    // bridge 23.3772 / 108.1139 = 0.216228 W, shunt 5 / 23.1238 = 0.216228 W.
-    const QString bridged = QStringLiteral("attenuator --bridged-t db=10 --power 1 --json");
-    QTest::newRow("bridge") << bridged << "bridgedT.bridgeOhm" << 108.1139;
-    QTest::newRow("shunt") << bridged << "bridgedT.shuntOhm" << 23.1238;
-    QTest::newRow("input arm power") << bridged << "power.bridgedT.seriesInput.watts" << 0.467544;
-    QTest::newRow("output arm power") << bridged << "power.bridgedT.seriesOutput.watts" << 0.0;
-    QTest::newRow("bridge power") << bridged << "power.bridgedT.bridge.watts" << 0.216228;
-    QTest::newRow("shunt power") << bridged << "power.bridgedT.shunt.watts" << 0.216228;
+}
+
+// Whole documents, numbers to 1e-4 of the larger. The pads of commandLine at full precision; 1 W into a
+// matched pad is 8.660 V across 75 ohms: Pi shunts 75 / 207.435 = 0.361559 W and 5 / 77.1073 = 0.064845 W
+// (10 dB: 0.1 W in the load, 5 V^2), the series part the rest, 0.473596 W. T: 1 / 75 A^2 through the input arm,
+// 48.6335 / 75 = 0.648447 W; 0.1 / 50 A^2 through the output arm, 0.036156 W; the shunt the rest, 0.215397 W.
+// Ratings at twice the watts, rounded up to 1/8, 1/4, 1/2, 1, 2 W.
+void TestParts::documents_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("document");
+    const QString rated = QStringLiteral("{\"ratingW\": %1, \"watts\": %2}");
+    QTest::newRow("zout and power") << "attenuator --zout 50 z=75 db=10 --power 1 --json"
+        << "{\"attenDb\": 10, \"impedOhm\": 75, \"minLossDb\": 5.7195, \"zOutOhm\": 50, \"pi\": {\"r1InputOhm\": 207.435, "
+           "\"r1OutputOhm\": 77.1073, \"r2Ohm\": 87.1421}, \"t\": {\"r3InputOhm\": 48.6335, \"r3OutputOhm\": 18.0780, "
+           "\"r4Ohm\": 43.0331}, \"power\": {\"derating\": 2, \"inputDbm\": 30, \"inputW\": 1, \"pi\": {\"loadW\": 0.1, "
+           "\"r1Input\": " + rated.arg(1).arg(0.361559) + ", \"r1Output\": " + rated.arg(0.25).arg(0.064845) + ", \"r2\": "
+           + rated.arg(1).arg(0.473596) + "}, \"t\": {\"loadW\": 0.1, \"r3Input\": " + rated.arg(2).arg(0.648447) + ", "
+           "\"r3Output\": " + rated.arg(0.125).arg(0.036156) + ", \"r4\": " + rated.arg(0.5).arg(0.215397) + "}}}";
+    // 1 W into the bridged T, 50 ohms, 10 dB: V1^2 = 50, and the centre sits at V2 = V1 / K, so the output arm takes
+    // nothing: input arm (1 - 0.316228)^2 = 0.467544 W, bridge 23.3772 / 108.1139 = 0.216228 W, shunt 5 / 23.1238.
+    QTest::newRow("bridged T and power") << "attenuator --bridged-t db=10 --power 1 --json"
+        << "{\"attenDb\": 10, \"impedOhm\": 50, \"bridgedT\": {\"bridgeOhm\": 108.1139, \"seriesInputOhm\": 50, "
+           "\"seriesOutputOhm\": 50, \"shuntOhm\": 23.1238}, \"power\": {\"derating\": 2, \"inputDbm\": 30, \"inputW\": 1, "
+           "\"bridgedT\": {\"loadW\": 0.1, \"bridge\": " + rated.arg(0.5).arg(0.216228) + ", \"seriesInput\": "
+           + rated.arg(1).arg(0.467544) + ", \"seriesOutput\": " + rated.arg(0.125).arg(0) + ", \"shunt\": "
+           + rated.arg(0.5).arg(0.216228) + "}}}";
+    // The L pad of commandLine, 50 up to 75 ohms: 86.603 across the 50-ohm side, 43.301 in series.
+    QTest::newRow("minimum loss") << "attenuator --zout 75 --min-loss --json"
+        << "{\"attenDb\": 5.7195, \"impedOhm\": 50, \"minLoss\": {\"seriesOutputOhm\": 43.3013, \"shuntInputOhm\": 86.6025}, "
+           "\"minLossDb\": 5.7195, \"zOutOhm\": 75}";
+    // A symmetric pad for equal impedances: R4 = 100 K / (K^2 - 1) = 35.1364, R3 = 50 (K - 1) / (K + 1) = 25.9747;
+    // Pi R1 = 50 (K + 1) / (K - 1) = 96.2475, R2 = 25 (K^2 - 1) / K = 71.151; the least loss of equal ends is 0.
+    QTest::newRow("equal") << "attenuator --zout 50 db=10 --json"
+        << "{\"attenDb\": 10, \"impedOhm\": 50, \"minLossDb\": 0, \"zOutOhm\": 50, \"pi\": {\"r1InputOhm\": 96.2475, "
+           "\"r1OutputOhm\": 96.2475, \"r2Ohm\": 71.151}, \"t\": {\"r3InputOhm\": 25.9747, \"r3OutputOhm\": 25.9747, \"r4Ohm\": 35.1364}}";
+}
+
+void TestParts::documents()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, document);
+    const CliRun run = runCli(arguments.split(QLatin1Char(' ')));
+    QCOMPARE(run.code, 0);
+    QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(document.toUtf8()).object(), 1e-4, 1e-12),
+             qPrintable(run.out));
 }
 
 void TestParts::json()
