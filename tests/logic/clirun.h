@@ -32,12 +32,6 @@ inline CliRun runCli(const QStringList &arguments)
     return run;
 }
 
-// Runs "corvane attenuator ARGUMENTS...".
-inline CliRun attenuator(const QStringList &arguments)
-{
-    return runCli(QStringList { QStringLiteral("attenuator") } + arguments);
-}
-
 // Two JSON values alike: the same keys, texts and nulls, numbers within 'relative' of the larger
 // plus 'absolute' of each other.
 inline bool sameJson(const QJsonValue &a, const QJsonValue &b, double relative, double absolute = 0)
