@@ -90,6 +90,15 @@ AttenSolver attenSolved(const QStringList &entries)
 
 
 
+// A number inside a JSON document by its path, "standardParts.r4.e24Pair.smallerOhm"; -1 for null.
+double jsonNumber(const QString &text, const QString &path)
+{
+    QJsonValue value = QJsonDocument::fromJson(text.toUtf8()).object();
+    for (const QString &key : path.split(QLatin1Char('.')))
+        value = value.toObject().value(key);
+    return value.isNull() ? -1 : value.toDouble(NAN);
+}
+
 } // namespace
 
 class TestLogic : public QObject
@@ -423,7 +432,9 @@ private slots:
             fifty += "@c" + QByteArray::number(i) + " " + QByteArray::number(i) + " 0.5\n";
         for (const auto &[name, text] : { std::pair { "three.ini", QByteArray("@x 49 0.9\r\n@y 40 1.25\r\n@z 12 0.5\r\n") },
                                           { "one.ini", QByteArray("@t50-2 4.9 0.6\n@bad 1\n") }, { "fifty.ini", fifty },
-                                          { "big.ini", QByteArray("@big 4000 1\n") } }) {
+                                          { "big.ini", QByteArray("@big 4000 1\n") },
+                                          { "t.ini", QByteArray("@T50-2 4.9 0.627\n@X1 10 1\nSIZE T50 0.5 0.303 0.19\nSIZE BAD 0.3 0.5 0.2\n") },
+                                          { "bench.txt", QByteArray("# N, uH\n10, 0.6\n20 2.0  # second\n\n30\t4.5\n") } }) {
             QFile file(m_dir.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(text);
@@ -434,11 +445,10 @@ private slots:
     // standard output and error; an output starting with "{" is a JSON document, compared as JSON.
     void commands_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line"); // the arguments, split at blanks
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        using L = QStringList;
         const QString usage = QStringLiteral(
                 "Usage: corvane [--core-table FILE]            start the calculator window\n"
                 "       corvane SUBCOMMAND [OPTIONS] ARGS...   calculate without a window\n\nSubcommands:\n"
@@ -450,20 +460,20 @@ private slots:
                 "  parts       nearest standard parts and the best pair for a value\n\n"
                 "Run 'corvane SUBCOMMAND --help' for the options of one subcommand.\n"
                 "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n");
-        QTest::newRow("no arguments") << L {} << 2 << "" << usage;
-        QTest::newRow("--help") << L { "--help" } << 0 << usage << "";
-        QTest::newRow("-h") << L { "-h" } << 0 << usage << "";
-        QTest::newRow("--version") << L { "--version" } << 0 << "corvane 2.0.0\n" << "";
-        QTest::newRow("-v") << L { "-v" } << 0 << "corvane 2.0.0\n" << "";
+        QTest::newRow("no arguments") << "" << 2 << "" << usage;
+        QTest::newRow("--help") << "--help" << 0 << usage << "";
+        QTest::newRow("-h") << "-h" << 0 << usage << "";
+        QTest::newRow("--version") << "--version" << 0 << "corvane 2.0.0\n" << "";
+        QTest::newRow("-v") << "-v" << 0 << "corvane 2.0.0\n" << "";
         const QString hint = QStringLiteral("Run 'corvane --help' for the subcommands and options.\n");
-        QTest::newRow("unknown option") << L { "--bogus" } << 2 << "" << "corvane: unknown option '--bogus'\n" + hint;
-        QTest::newRow("option after the table") << L { "--core-table", "@three.ini", "-x" } << 2 << "" << "corvane: unknown option '-x'\n" + hint;
-        QTest::newRow("argument after the table") << L { "--core-table", "@three.ini", "f" } << 2 << ""
+        QTest::newRow("unknown option") << "--bogus" << 2 << "" << "corvane: unknown option '--bogus'\n" + hint;
+        QTest::newRow("option after the table") << "--core-table @three.ini -x" << 2 << "" << "corvane: unknown option '-x'\n" + hint;
+        QTest::newRow("argument after the table") << "--core-table @three.ini f" << 2 << ""
                 << "corvane: unexpected argument 'f'\n" + hint;
-        QTest::newRow("table without its file") << L { "--core-table" } << 2 << "" << "corvane: option '--core-table' needs a value\n" + hint;
-        QTest::newRow("subcommand's unknown option") << L { "attenuator", "--bogus" } << 2 << ""
+        QTest::newRow("table without its file") << "--core-table" << 2 << "" << "corvane: option '--core-table' needs a value\n" + hint;
+        QTest::newRow("subcommand's unknown option") << "attenuator --bogus" << 2 << ""
                 << "corvane attenuator: unknown option '--bogus'\nRun 'corvane attenuator --help' for the usage.\n";
-        QTest::newRow("unknown subcommand") << L { "bogus" } << 2 << "" << "corvane: unknown subcommand 'bogus'\n" + hint;
+        QTest::newRow("unknown subcommand") << "bogus" << 2 << "" << "corvane: unknown subcommand 'bogus'\n" + hint;
 
         // 7.1 MHz and 100 pF: X = 1 / (2 pi f C) = 224.16, L = X / (2 pi f) = 5.0249 uH. Exact turns
         // sqrt(5024.9 / AL) = 10.13, 11.21, 20.46; whole turns N^2 AL = 4.9, 4.84, 4.8 uH, against 5.0249
@@ -473,58 +483,58 @@ private slots:
                 "X: 10 turns 11\"\n  10 turns give 4.900 uH (-2.48 %), resonant at 7.190 MHz with 100 pF\n"
                 "Y: 11 turns 16\"\n  11 turns give 4.840 uH (-3.68 %), resonant at 7.234 MHz with 100 pF\n"
                 "Z: 20 turns 12\"\n  20 turns give 4.800 uH (-4.47 %), resonant at 7.264 MHz with 100 pF\n");
-        QTest::newRow("resonance") << L { "resonance", "--core-table", "@three.ini", "f=7.1", "c=100" } << 0 << resonance << "";
-        QTest::newRow("resonance, capitals") << L { "resonance", "--core-table=@three.ini", "F=7.1", "C=100" } << 0 << resonance << "";
-        QTest::newRow("resonance, numbers") << L { "resonance", "--core-table", "@three.ini", "0=7.1", "1=100" } << 0 << resonance << "";
+        QTest::newRow("resonance") << "resonance --core-table @three.ini f=7.1 c=100" << 0 << resonance << "";
+        QTest::newRow("resonance, capitals") << "resonance --core-table=@three.ini F=7.1 C=100" << 0 << resonance << "";
+        QTest::newRow("resonance, numbers") << "resonance --core-table @three.ini 0=7.1 1=100" << 0 << resonance << "";
         // 32 turns on AL 4.9: 32^2 * 4.9 nH = 5.0176 uH, the inductance they give exactly; 32 * 0.6 + 2.4 = 21.6 inches.
         // The empty capacitance is left first: the start leaves core 1's field, which is not solved twice in a row.
-        QTest::newRow("resonance as JSON") << L { "resonance", "--json", "--core-table", "@one.ini", "c=", "t1=32" } << 0
+        QTest::newRow("resonance as JSON") << "resonance --json --core-table @one.ini c= t1=32" << 0
                 << QStringLiteral("{\"txt\": [\"\", \"\", \"5.02\", \"\", \"32 turns 22\\\"\", %1], \"freqHz\": 0, \"capFarad\": 0,"
                                   "\"indHenry\": 5.0176e-6, \"reactOhm\": 0, \"lastField\": 4, \"standardCapacitors\": null,"
                                   "\"cores\": [{\"name\": \"T50-2\", \"al\": 4.9, \"wire\": 0.6, \"turns\": 32, \"wholeTurns\": 32,"
                                   "\"wholeTurnsHenry\": 5.0176e-6, \"errorPercent\": 0, \"wholeTurnsFreqHz\": null, \"oneLayer\": null}]}")
-                           .arg(L(49, "\"\"").join(QLatin1Char(','))) << "";
+                           .arg(QStringList(49, "\"\"").join(QLatin1Char(','))) << "";
         // One turn on AL 4000 nH gives 4 uH exactly, with 1 * 1 + 2.4 = 3.4 inches of wire.
-        QTest::newRow("one turn") << L { "resonance", "--core-table", "@big.ini", "l=4" } << 0 << "Frequency MHz:\nCapacitance pF:\n"
+        QTest::newRow("one turn") << "resonance --core-table @big.ini l=4" << 0 << "Frequency MHz:\nCapacitance pF:\n"
                 "Inductance uH: 4.00\nImpedance ohms:\nBIG: 1 turns 3\"\n  1 turn gives 4.000 uH (0.00 %)\n" << "";
-        QTest::newRow("resonance without entries") << L { "resonance" } << 2 << "" << "corvane resonance: no ENTRY given\nRun 'corvane resonance --help' for the fields and options.\n";
-        QTest::newRow("missing table") << L { "resonance", "--core-table", "@missing.ini", "f=7.1", "c=100" } << 1 << ""
+        QTest::newRow("resonance without entries") << "resonance" << 2 << "" << "corvane resonance: no ENTRY given\nRun 'corvane resonance --help' for the fields and options.\n";
+        QTest::newRow("missing table") << "resonance --core-table @missing.ini f=7.1 c=100" << 1 << ""
                 << "corvane resonance: cannot read the core table @missing.ini\n";
-        QTest::newRow("folder as table") << L { "resonance", "--core-table", "/", "f=7.1" } << 1 << ""
+        QTest::newRow("folder as table") << "resonance --core-table / f=7.1" << 1 << ""
                 << "corvane resonance: cannot read the core table /\n";
         // The window ignores a field that reads 0: said, and the run goes on; one quantity solves nothing.
         const QString capacitance = QStringLiteral("Capacitance pF: 1\nInductance uH:\nImpedance ohms:\nX:\nY:\nZ:\n");
-        QTest::newRow("zero") << L { "resonance", "--core-table", "@three.ini", "f=0", "c=1" } << 0
+        QTest::newRow("zero") << "resonance --core-table @three.ini f=0 c=1" << 0
                 << "Frequency MHz: 0\n" + capacitance << "corvane resonance: 'f=0' reads as 0 and is ignored, as in the window\n";
-        QTest::newRow("point") << L { "resonance", "--core-table", "@three.ini", "c=.", "c=1" } << 0
+        QTest::newRow("point") << "resonance --core-table @three.ini c=. c=1" << 0
                 << "Frequency MHz:\n" + capacitance << "corvane resonance: 'c=.' reads as 0 and is ignored, as in the window\n";
-        QTest::newRow("cores") << L { "cores", "--core-table", "@three.ini" } << 0
+        QTest::newRow("cores") << "cores --core-table @three.ini" << 0
                 << "Core table: @three.ini\n 1  X  AL 49  wire per turn 0.9\n 2  Y  AL 40  wire per turn 1.25\n"
                    " 3  Z  AL 12  wire per turn 0.5\n3 cores loaded.\nNo line starting with \"@\" was skipped.\n" << "";
-        QTest::newRow("one core and a skipped line") << L { "cores", "--core-table", "@one.ini" } << 0
+        QTest::newRow("one core and a skipped line") << "cores --core-table @one.ini" << 0
                 << "Core table: @one.ini\n 1  T50-2  AL 4.9  wire per turn 0.6\n1 core loaded.\nSkipped lines:\n"
                    "  line 2: no wire length per turn\n" << "";
         QString fifty = QStringLiteral("Core table: @fifty.ini\n");
         for (int i = 1; i <= 50; ++i)
             fifty += QStringLiteral("%1  %2  AL %3  wire per turn 0.5\n").arg(i, 2).arg(QStringLiteral("C%1").arg(i), -3).arg(i);
-        QTest::newRow("a full table") << L { "cores", "--core-table", "@fifty.ini" } << 0 << fifty
+        QTest::newRow("a full table") << "cores --core-table @fifty.ini" << 0 << fifty
                 + "50 cores loaded.\nThe table holds at most 50 cores: lines after the last one listed are not read.\n"
                   "No line starting with \"@\" was skipped.\n" << "";
-        QTest::newRow("no core table") << L { "cores", "--core-table", "@missing.ini" } << 1 << ""
+        QTest::newRow("no core table") << "cores --core-table @missing.ini" << 1 << ""
                 << "corvane cores: cannot read the core table @missing.ini (the calculator shows no cores)\n";
 
         // 10 dB in 50 ohms, K = 10^0.5: R1 = 50 (K + 1) / (K - 1) = 96.25, R2 = 25 (K^2 - 1) / K = 71.15,
         // R3 = 50 (K - 1) / (K + 1) = 25.97, R4 = 100 K / (K^2 - 1) = 35.14.
         const QString db10 = QStringLiteral("Impedance: 50.0\nAttenuation dB: 10.0\nPi R1 (left): 96.2\nPi R1 (right): 96.2\n"
                                             "Pi R2: 71.2\nT R3 (left): 26.0\nT R3 (right): 26.0\nT R4: 35.1\n");
-        QTest::newRow("attenuator") << L { "attenuator", "db=10" } << 0 << db10 << "";
-        QTest::newRow("attenuator, capitals") << L { "attenuator", "DB=10" } << 0 << db10 << "";
-        QTest::newRow("attenuator, field number") << L { "attenuator", "1=10" } << 0 << db10 << "";
+        QTest::newRow("attenuator") << "attenuator db=10" << 0 << db10 << "";
+        QTest::newRow("attenuator, capitals") << "attenuator DB=10" << 0 << db10 << "";
+        QTest::newRow("attenuator, field number") << "attenuator 1=10" << 0 << db10 << "";
         // R4 100: K = (50 + sqrt(100^2 + 50^2)) / 100 = 1.618, 4.18 dB; R1 = 50 (K + 1) / (K - 1) = 211.8.
         const QString r4 = QStringLiteral("Impedance: 50.0\nAttenuation dB: 4.2\nPi R1 (left): 211.8\nPi R1 (right): 211.8\n"
                                           "Pi R2: 25.0\nT R3 (left): 11.8\nT R3 (right): 11.8\nT R4: 100.0\n");
-        QTest::newRow("r4") << L { "attenuator", "r4=100" } << 0 << r4 << "";
-        QTest::newRow("field 7") << L { "attenuator", "7=100" } << 0 << r4 << "";
+        QTest::newRow("r4") << "attenuator r4=100" << 0 << r4 << "";
+        QTest::newRow("field 7") << "attenuator 7=100" << 0 << r4 << "";
         // 6 dB with 5 W in (37.0 dBm): R1 150.5, R2 37.4, R3 16.6, R4 66.9. Pi: 15.81 V in, 250 / 150.5 = 1.66 W;
         // 15.81 V / (R2 + R1 || 50) = 0.211 A: 1.67 W in R2, 0.417 W in R1 out, 1.26 W in the load; T the same.
         // Ratings at twice the power: 5 W, 5 W, 1 W.
@@ -534,66 +544,266 @@ private slots:
                 "Pi R1 (input): 1.66 W, rating 5 W\nPi R2: 1.67 W, rating 5 W\nPi R1 (output): 0.417 W, rating 1 W\n"
                 "Pi load: 1.26 W\nT R3 (input): 1.66 W, rating 5 W\nT R4: 1.67 W, rating 5 W\n"
                 "T R3 (output): 0.417 W, rating 1 W\nT load: 1.26 W\n");
-        QTest::newRow("power in watts") << L { "attenuator", "--power", "5", "db=6" } << 0 << power << "";
-        QTest::newRow("power=W") << L { "attenuator", "--power=5W", "db=6" } << 0 << power << "";
-        QTest::newRow("power in mW") << L { "attenuator", "db=6", "--power", "5000mW" } << 0 << power << "";
-        QTest::newRow("power in dBm") << L { "attenuator", "--power", "36.9897dBm", "db=6" } << 0 << power << "";
-        QTest::newRow("power in DBM") << L { "attenuator", "--power=36.9897DBM", "db=6" } << 0 << power << "";
+        QTest::newRow("power in watts") << "attenuator --power 5 db=6" << 0 << power << "";
+        QTest::newRow("power=W") << "attenuator --power=5W db=6" << 0 << power << "";
+        QTest::newRow("power in mW") << "attenuator db=6 --power 5000mW" << 0 << power << "";
+        QTest::newRow("power in dBm") << "attenuator --power 36.9897dBm db=6" << 0 << power << "";
+        QTest::newRow("power in DBM") << "attenuator --power=36.9897DBM db=6" << 0 << power << "";
         const QString start = QStringLiteral("Impedance: 50.0\nAttenuation dB:\nPi R1 (left):\nPi R1 (right):\nPi R2:\n"
                                              "T R3 (left):\nT R3 (right):\nT R4:\n");
-        QTest::newRow("power without a pad") << L { "attenuator", "--power", "1" } << 1 << start
+        QTest::newRow("power without a pad") << "attenuator --power 1" << 1 << start
                 << "corvane attenuator: --power needs both pads: give an attenuation (db=...) as well\n";
-        QTest::newRow("power without a value") << L { "attenuator", "--power" } << 2 << "" << "corvane attenuator: --power needs a power, for example --power 1 or --power 30dBm\n";
-        QTest::newRow("no power") << L { "attenuator", "--power=0W" } << 2 << ""
+        QTest::newRow("power without a value") << "attenuator --power" << 2 << "" << "corvane attenuator: --power needs a power, for example --power 1 or --power 30dBm\n";
+        QTest::newRow("no power") << "attenuator --power=0W" << 2 << ""
                 << "corvane attenuator: '0W' is no power: give watts (1, 0.5W, 250mW) or dBm (30dBm), above zero\n";
-        QTest::newRow("refused entry") << L { "attenuator", "r1=40", "db=10" } << 3 << start
+        QTest::newRow("refused entry") << "attenuator r1=40 db=10" << 3 << start
                 << "corvane attenuator: 'r1=40' refused: R1 must be larger than the impedance when no attenuation is set\n";
-        QTest::newRow("refused entry as JSON") << L { "attenuator", "--json", "r1=40" } << 3
+        QTest::newRow("refused entry as JSON") << "attenuator --json r1=40" << 3
                 << "{\"txt\": [\"50.0\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"], \"impedOhm\": 50, \"attenDb\": 0, \"r1Ohm\": 0,"
                    "\"r2Ohm\": 0, \"r3Ohm\": 0, \"r4Ohm\": 0, \"refusal\": \"R1 must be larger than the impedance when no "
                    "attenuation is set\", \"standardParts\": {\"r1\": null, \"r2\": null, \"r3\": null, \"r4\": null, "
                    "\"pi\": null, \"t\": null}}"
                 << "corvane attenuator: 'r1=40' refused: R1 must be larger than the impedance when no attenuation is set\n";
         // The window ignores an impedance of 0: the pads stay those of 50 ohms, and that is said.
-        QTest::newRow("zero ignored") << L { "attenuator", "z=0", "db=10" } << 0
+        QTest::newRow("zero ignored") << "attenuator z=0 db=10" << 0
                 << QString(db10).replace(QStringLiteral("Impedance: 50.0"), QStringLiteral("Impedance: 0"))
                 << "corvane attenuator: 'z=0' reads as 0 and is ignored, as in the window\n";
-        QTest::newRow("unknown field") << L { "attenuator", "r5=1" } << 2 << ""
+        QTest::newRow("unknown field") << "attenuator r5=1" << 2 << ""
                 << "corvane attenuator: unknown field 'r5' (use 0..7, z, db, r1, r2, r3 or r4)\n";
         // 10 turns and 0.49 uH: 490 nH / 10^2 = 4.9 nH per turn squared, 10^4 * 4.9 nH = 49 uH per 100 turns.
         const QString al = QStringLiteral("AL: 4.9 nH/turn^2 (49 uH per 100 turns)\nCore table AL: 4.9\n");
-        QTest::newRow("al") << L { "al", "N=10", "L=0.49" } << 0 << al << "";
-        QTest::newRow("al, small letters") << L { "al", "l=0.49", "n=10" } << 0 << al << "";
-        QTest::newRow("al as JSON") << L { "al", "--json", "N=10", "L=0.49" } << 0
+        QTest::newRow("al") << "al N=10 L=0.49" << 0 << al << "";
+        QTest::newRow("al, small letters") << "al l=0.49 n=10" << 0 << al << "";
+        QTest::newRow("al as JSON") << "al --json N=10 L=0.49" << 0
                 << "{\"turns\": 10, \"microhenries\": 0.49, \"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\"}" << "";
         // 1e-6 uH on 10^6 turns: 1e-3 nH / 10^12 = 1e-15 nH per turn squared, 10^4 times that per 100 turns.
-        QTest::newRow("tiny AL") << L { "al", "N=1000000", "L=0.000001" } << 0
+        QTest::newRow("tiny AL") << "al N=1000000 L=0.000001" << 0
                 << "AL: 0.000000000000001 nH/turn^2 (0.00000000000001 uH per 100 turns)\nCore table AL: 0.000000000000001\n" << "";
-        QTest::newRow("al without L") << L { "al", "N=10" } << 2 << ""
+        QTest::newRow("al without L") << "al N=10" << 2 << ""
                 << "corvane al: give both N=TURNS and L=MICROHENRIES\nRun 'corvane al --help' for the usage.\n";
         // 1234 ohms: E24 1200 (-2.76 %) and 1300 (+5.35 %); 24000 || 1300 = 1233.2 (-0.065 %).
-        QTest::newRow("parts as JSON") << L { "parts", "--json", "1234" } << 0
+        QTest::newRow("parts as JSON") << "parts --json 1234" << 0
                 << "{\"value\": 1234, \"series\": \"E24\", \"below\": {\"value\": 1200, \"errorPercent\": -2.7553},"
                    "\"above\": {\"value\": 1300, \"errorPercent\": 5.3485}, \"pair\": {\"larger\": 24000, \"smaller\": 1300,"
                    "\"joining\": \"parallel\", \"value\": 1233.2016, \"errorPercent\": -0.064703}}" << "";
+
+        // Below and above by hand from the series tables: 4.64 / 4.7 - 1 = -1.277 %, 4.75 / 4.7 - 1 = +1.064 %;
+        // exact sums 2.49 + 2.21 and 2.55 + 2.15: the nearer parts win.
+        QTest::newRow("E96") << "parts 4.7 --series e96" << 0 << "Value: 4.7\nE96 below: 4.64 (-1.28 %)\nE96 above: 4.75 (+1.06 %)\n"
+                                                               "Best E96 pair: 2.49 and 2.21 in series = 4.7 (0.00 %)\n" << "";
+        // E48 is every other E96 value (249, 261; 140 + 110 exact).
+        QTest::newRow("E48") << "parts 250 --series E48" << 0 << "Value: 250\nE48 below: 249 (-0.40 %)\nE48 above: 261 (+4.40 %)\n"
+                                                               "Best E48 pair: 140 and 110 in series = 250 (0.00 %)\n" << "";
+        // The decade's end: 6.8 and 10; 1000 || 10 = 9.90099 (-0.89 %) beats 6.8 + 3.3 = 10.1 (+1.10 %).
+        QTest::newRow("decade end") << "parts 9.99 --series E6" << 0 << "Value: 9.99\nE6 below: 6.8 (-31.93 %)\nE6 above: 10 (+0.10 %)\n"
+                                                                      "Best E6 pair: 1000 and 10 in parallel = 9.90099 (-0.89 %)\n" << "";
+        // Both parts at least 1: 1.0 || 1.0 = 0.5 is the pair nearest 0.47 (+6.38 %), 1.0 + 1.0 = 2 nearest 1.5 (+33.33 %).
+        QTest::newRow("standard value") << "parts 0.47" << 0 << "Value: 0.47\nE24 below: 0.47 (0.00 %)\nE24 above: 0.47 (0.00 %)\n"
+                                                              "Best E24 pair: 1.0 and 1.0 in parallel = 0.5 (+6.38 %)\n" << "";
+        QTest::newRow("smallest part") << "parts 1.5 --pair series" << 0 << "Value: 1.5\nE24 below: 1.5 (0.00 %)\nE24 above: 1.5 (0.00 %)\n"
+                                                                           "Best E24 pair: 1.0 and 1.0 in series = 2 (+33.33 %)\n" << "";
+        // E12 sums to 150: only 82 + 68 is exact (100 + 47 = 147, 120 + 33 = 153).
+        QTest::newRow("pair in series") << "parts 150 --series E12 --pair series" << 0 << "Value: 150\nE12 below: 150 (0.00 %)\n"
+                                           "E12 above: 150 (0.00 %)\nBest E12 pair: 82 and 68 in series = 150 (0.00 %)\n" << "";
+        // 91 / 97 = -6.19 %, 100 / 97 = +3.09 %; 110 || 820 = 90200 / 930 = 96.9892 (-0.011 %) beats
+        // 100 || 3300 = 97.059 (+0.061 %), 120 || 510 = 97.14 and 150 || 270 = 96.43.
+        QTest::newRow("pair in parallel") << "parts 97 --pair=Parallel" << 0 << "Value: 97\nE24 below: 91 (-6.19 %)\n"
+                                             "E24 above: 100 (+3.09 %)\nBest E24 pair: 820 and 110 in parallel = 96.9892 (-0.01 %)\n" << "";
+        // No E12 sum gives 50 (47 + 3.3 = 50.3, 22 + 27 = 49); 100 || 100 does. 47 / 50 = -6 %, 56 / 50 = +12 %.
+        QTest::newRow("best is parallel") << "parts 50 --series E12" << 0 << "Value: 50\nE12 below: 47 (-6.00 %)\nE12 above: 56 (+12.00 %)\n"
+                                                                          "Best E12 pair: 100 and 100 in parallel = 50 (0.00 %)\n" << "";
+        // Exact both ways, 75 + 75 and 300 || 300, parts equal: the sum wins.
+        QTest::newRow("tie") << "parts 150" << 0 << "Value: 150\nE24 below: 150 (0.00 %)\nE24 above: 150 (0.00 %)\n"
+                                                    "Best E24 pair: 75 and 75 in series = 150 (0.00 %)\n" << "";
+        const QString parts = QStringLiteral("\nRun 'corvane parts --help' for the usage.\n");
+        QTest::newRow("no value") << "parts" << 2 << "" << "corvane parts: no VALUE given" + parts;
+        QTest::newRow("not a number") << "parts 12k" << 2 << "" << "corvane parts: '12k' is no value: give a plain number from 1e-9 to 1e12" + parts;
+        QTest::newRow("unknown series") << "parts 100 --series E7" << 2 << "" << "corvane parts: --series takes E6, E12, E24, E48 or E96" + parts;
+        QTest::newRow("unknown joining") << "parts 100 --pair both" << 2 << "" << "corvane parts: --pair takes series, parallel or best" + parts;
+        // Pads between 75 and 50 ohms at 10 dB: K = 3.162278, K^2 = 10, sqrt(75 * 50) = 61.23724. T shunt
+        // 2 K sqrt(Z1 Z2) / (K^2 - 1) = 387.2983 / 9 = 43.0331; series Z (K^2 + 1) / (K^2 - 1) - shunt:
+        // 91.6667 - 43.0331 = 48.6335 and 61.1111 - 43.0331 = 18.0780. Check: 48.634 + 43.033 || (18.078 + 50) = 75.00.
+        // Pi series (K^2 - 1) sqrt(Z1 Z2) / 2K = 87.1421; shunts 1 / ((K^2 + 1) / (Z (K^2 - 1)) - 1 / series) = 207.435, 77.1073.
+        const QString down = QStringLiteral("  R1 (input shunt): 207.4 ohms\n  R2 (series): 87.1 ohms\n  R1 (output shunt): 77.1 ohms\n"
+                                            "T pad from 75.0 ohms to 50.0 ohms, 10.00 dB:\n  R3 (input series): 48.6 ohms\n"
+                                            "  R4 (shunt): 43.0 ohms\n  R3 (output series): 18.1 ohms\n");
+        QTest::newRow("zout") << "attenuator --zout 50 z=75 db=10" << 0 << "Pi pad from 75.0 ohms to 50.0 ohms, 10.00 dB:\n" + down << "";
+        QTest::newRow("zout=") << "attenuator --zout=50 z=75 db=10" << 0 << "Pi pad from 75.0 ohms to 50.0 ohms, 10.00 dB:\n" + down << "";
+        QTest::newRow("zout reversed") << "attenuator --zout 75 db=10" << 0 << "Pi pad from 50.0 ohms to 75.0 ohms, 10.00 dB:\n"
+                "  R1 (input shunt): 77.1 ohms\n  R2 (series): 87.1 ohms\n  R1 (output shunt): 207.4 ohms\n"
+                "T pad from 50.0 ohms to 75.0 ohms, 10.00 dB:\n  R3 (input series): 18.1 ohms\n  R4 (shunt): 43.0 ohms\n"
+                "  R3 (output series): 48.6 ohms\n" << "";
+        // Least loss 75 to 50: r = 1.5, 20 log10(1.224745 + 0.707107) = 5.7195 dB; the L pad: 75 sqrt(1 - 50/75) =
+        // 43.301 in series on the 75-ohm side, 50 / sqrt(1/3) = 86.603 across the 50-ohm side.
+        const QString below = QStringLiteral("corvane attenuator: %1 dB is below the 5.72 dB that a resistive match from %2 ohms "
+                                             "to %3 ohms needs (--min-loss gives that pad)\n");
+        QTest::newRow("below the minimum") << "attenuator --zout 50 z=75 db=5" << 3 << "" << below.arg("5.00", "75.0", "50.0");
+        QTest::newRow("Pi below it") << "attenuator --zout 75 db=5.7" << 3 << "" << below.arg("5.70", "50.0", "75.0");
+        QTest::newRow("minimum loss") << "attenuator --zout 50 --min-loss z=75" << 0 << "Minimum-loss pad from 75.0 ohms to 50.0 ohms, "
+                                         "5.72 dB:\n  series (input): 43.3 ohms\n  shunt (output): 86.6 ohms\n" << "";
+        QTest::newRow("minimum loss up") << "attenuator --zout 75 --min-loss" << 0 << "Minimum-loss pad from 50.0 ohms to 75.0 ohms, "
+                                            "5.72 dB:\n  shunt (input): 86.6 ohms\n  series (output): 43.3 ohms\n" << "";
+        QTest::newRow("equal needs no pad") << "attenuator --zout 50 --min-loss" << 3 << ""
+                                            << "corvane attenuator: 50.0 ohms and 50.0 ohms are equal: they match without a pad\n";
+        // Bridged T, 50 ohms, 10 dB: K - 1 = 2.162278, bridge 50 (K - 1) = 108.1139, shunt 50 / (K - 1) = 23.1238.
+        QTest::newRow("bridged T") << "attenuator --bridged-t db=10" << 0 << "Bridged-T pad for 50.0 ohms, 10.00 dB:\n  series arm "
+                                      "(input): 50.0 ohms\n  series arm (output): 50.0 ohms\n  bridge: 108.1 ohms\n  shunt: 23.1 ohms\n" << "";
+        QTest::newRow("no attenuation") << "attenuator --bridged-t" << 1 << "" << "corvane attenuator: --bridged-t needs an attenuation: give db=...\n";
+        const QString alone = QStringLiteral("corvane attenuator: --min-loss goes with --zout, --bridged-t without it\n");
+        QTest::newRow("min-loss alone") << "attenuator --min-loss db=10" << 2 << "" << alone;
+        QTest::newRow("bridged T with zout") << "attenuator --bridged-t --zout 75 db=10" << 2 << "" << alone;
+        QTest::newRow("zout not a number") << "attenuator --zout x db=10" << 2 << ""
+                                           << "corvane attenuator: --zout needs an impedance in ohms above zero, for example --zout 75\n";
+
+        const QString rated = QStringLiteral("{\"ratingW\": %1, \"watts\": %2}");
+        QTest::newRow("zout and power") << "attenuator --zout 50 z=75 db=10 --power 1 --json" << 0
+            << "{\"attenDb\": 10, \"impedOhm\": 75, \"minLossDb\": 5.7195, \"zOutOhm\": 50, \"pi\": {\"r1InputOhm\": 207.435, "
+               "\"r1OutputOhm\": 77.1073, \"r2Ohm\": 87.1421}, \"t\": {\"r3InputOhm\": 48.6335, \"r3OutputOhm\": 18.0780, "
+               "\"r4Ohm\": 43.0331}, \"power\": {\"derating\": 2, \"inputDbm\": 30, \"inputW\": 1, \"pi\": {\"loadW\": 0.1, "
+               "\"r1Input\": " + rated.arg(1).arg(0.361559) + ", \"r1Output\": " + rated.arg(0.25).arg(0.064845) + ", \"r2\": "
+               + rated.arg(1).arg(0.473596) + "}, \"t\": {\"loadW\": 0.1, \"r3Input\": " + rated.arg(2).arg(0.648447) + ", "
+               "\"r3Output\": " + rated.arg(0.125).arg(0.036156) + ", \"r4\": " + rated.arg(0.5).arg(0.215397) + "}}}" << "";
+        // 1 W into the bridged T, 50 ohms, 10 dB: V1^2 = 50, and the centre sits at V2 = V1 / K, so the output arm takes
+        // nothing: input arm (1 - 0.316228)^2 = 0.467544 W, bridge 23.3772 / 108.1139 = 0.216228 W, shunt 5 / 23.1238.
+        QTest::newRow("bridged T and power") << "attenuator --bridged-t db=10 --power 1 --json" << 0
+            << "{\"attenDb\": 10, \"impedOhm\": 50, \"bridgedT\": {\"bridgeOhm\": 108.1139, \"seriesInputOhm\": 50, "
+               "\"seriesOutputOhm\": 50, \"shuntOhm\": 23.1238}, \"power\": {\"derating\": 2, \"inputDbm\": 30, \"inputW\": 1, "
+               "\"bridgedT\": {\"loadW\": 0.1, \"bridge\": " + rated.arg(0.5).arg(0.216228) + ", \"seriesInput\": "
+               + rated.arg(1).arg(0.467544) + ", \"seriesOutput\": " + rated.arg(0.125).arg(0) + ", \"shunt\": "
+               + rated.arg(0.5).arg(0.216228) + "}}}" << "";
+        // The L pad of commandLine, 50 up to 75 ohms: 86.603 across the 50-ohm side, 43.301 in series.
+        QTest::newRow("minimum loss as JSON") << "attenuator --zout 75 --min-loss --json" << 0
+            << "{\"attenDb\": 5.7195, \"impedOhm\": 50, \"minLoss\": {\"seriesOutputOhm\": 43.3013, \"shuntInputOhm\": 86.6025}, "
+               "\"minLossDb\": 5.7195, \"zOutOhm\": 75}" << "";
+        // A symmetric pad for equal impedances: R4 = 100 K / (K^2 - 1) = 35.1364, R3 = 50 (K - 1) / (K + 1) = 25.9747;
+        // Pi R1 = 50 (K + 1) / (K - 1) = 96.2475, R2 = 25 (K^2 - 1) / K = 71.151; the least loss of equal ends is 0.
+        QTest::newRow("equal impedances as JSON") << "attenuator --zout 50 db=10 --json" << 0
+            << "{\"attenDb\": 10, \"impedOhm\": 50, \"minLossDb\": 0, \"zOutOhm\": 50, \"pi\": {\"r1InputOhm\": 96.2475, "
+               "\"r1OutputOhm\": 96.2475, \"r2Ohm\": 71.151}, \"t\": {\"r3InputOhm\": 25.9747, \"r3OutputOhm\": 25.9747, \"r4Ohm\": 35.1364}}" << "";
+        // A core fitted from measurements, its size and the wire that fits.
+        const QString at = "AL: 4.9 nH/turn^2 (49 uH per 100 turns)\n";
+        // The worked example: exact data on L = 0.0049 N^2 + 0.06, every residual 0; (4.9 - 10) / 10 = -51 %.
+        QTest::newRow("al fit, --core") << "al N=10 L=0.55 N=20 L=2.02 n=30 l=4.47 --core x1 --core-table @t.ini" << 0
+            << at + "L0: 0.06 uH (the leads and the fixture)\nN=10 L=0.55: fit 0.55 uH, residual 0 uH (0.00 %)\n"
+                    "N=20 L=2.02: fit 2.02 uH, residual 0 uH (0.00 %)\nN=30 L=4.47: fit 4.47 uH, residual 0 uH (0.00 %)\n"
+                    "RMS residual: 0 uH\nCore table AL: 4.9\nX1 in the core table: AL 10, this AL -51.00 %\n"
+                    "Record line: @X1 4.9 1\n" << "";
+        // As "fit with residuals" of fit_data, rounded: slope 0.004887755, L0 0.6/7, residuals 1.25/49, -2/49, 0.75/49.
+        QTest::newRow("al --file") << "al --file @bench.txt" << 0
+            << "AL: 4.888 nH/turn^2 (48.88 uH per 100 turns)\nL0: 0.086 uH (the leads and the fixture)\n"
+               "N=10 L=0.6: fit 0.574 uH, residual 0.026 uH (+4.25 %)\nN=20 L=2: fit 2.041 uH, residual -0.041 uH (-2.04 %)\n"
+               "N=30 L=4.5: fit 4.485 uH, residual 0.015 uH (+0.34 %)\nRMS residual: 0.029 uH\nCore table AL: 4.888\n" << "";
+        // As "through zero" of fit_data: slope 4886 / 980000 = 0.004985714, residuals 0.36/7, 0.18/7, -0.12/7.
+        QTest::newRow("al --through-zero") << "al --through-zero N=10 L=0.55 N=20 L=2.02 N=30 L=4.47" << 0
+            << "AL: 4.986 nH/turn^2 (49.86 uH per 100 turns)\nL0: 0 uH (fitted through zero)\n"
+               "N=10 L=0.55: fit 0.499 uH, residual 0.051 uH (+9.35 %)\nN=20 L=2.02: fit 1.994 uH, residual 0.026 uH (+1.27 %)\n"
+               "N=30 L=4.47: fit 4.487 uH, residual -0.017 uH (-0.38 %)\nRMS residual: 0.035 uH\nCore table AL: 4.986\n" << "";
+        // 100 * 1.02 / 20000 uH = 5.1 nH; 0.51 fitted twice, -0.01 / 0.5 = -2 %, 0.01 / 0.52 = 1.92 %.
+        QTest::newRow("al, one turn count") << "al N=10 L=0.5 L=0.52 N=10" << 0
+            << "AL: 5.1 nH/turn^2 (51 uH per 100 turns)\nL0: not fitted: the leads and the fixture need measurements at "
+               "two turn counts\nN=10 L=0.5: fit 0.51 uH, residual -0.01 uH (-2.00 %)\n"
+               "N=10 L=0.52: fit 0.51 uH, residual 0.01 uH (+1.92 %)\nRMS residual: 0.01 uH\nCore table AL: 5.1\n" << "";
+        QTest::newRow("al falling") << "al N=10 L=1 N=20 L=0.5" << 3 << ""
+            << "corvane al: the fitted AL is not above zero: the inductance falls as the turns grow\n";
+        QTest::newRow("al, negative L") << "al N=10 L=0.5 N=20 L=-1" << 2 << ""
+            << "corvane al: L must be a positive number, not '-1'\nRun 'corvane al --help' for the usage.\n";
+        // The numbers of "fit with residuals" in fit_data.
+        QTest::newRow("al --json") << "al --json --file @bench.txt" << 0
+            << "{\"al\": 4.887755, \"uhPer100Turns\": 48.87755, \"tableValue\": \"4.888\", \"offsetUh\": 0.0857143, "
+               "\"rmsUh\": 0.0291606, \"measurements\": [{\"turns\": 10, \"measured\": 0.6, \"fitted\": 0.5744898, "
+               "\"residual\": 0.0255102}, {\"turns\": 20, \"measured\": 2, \"fitted\": 2.0408163, \"residual\": -0.0408163},"
+               "{\"turns\": 30, \"measured\": 4.5, \"fitted\": 4.4846939, \"residual\": 0.0153061}]}" << "";
+        const QString alHint = "Run 'corvane al --help' for the usage.\n";
+        QTest::newRow("al, not N or L") << "al N=10 X=3" << 2 << "" << "corvane al: 'X=3' is not N=TURNS or L=MICROHENRIES\n" + alHint;
+        QTest::newRow("al, N twice") << "al N=10 n=20" << 2 << "" << "corvane al: N is given twice\n" + alHint;
+        QTest::newRow("al, file and pairs") << "al --file @bench.txt N=10" << 2 << ""
+            << "corvane al: give --file FILE or N=TURNS L=MICROHENRIES, not both\n" + alHint;
+        QTest::newRow("al, no such file") << "al --file @t.ini.none" << 1 << "" << "corvane al: cannot read @t.ini.none\n";
+        QTest::newRow("al, a record is no measurement") << "al --file @t.ini" << 2 << ""
+            << "corvane al: @t.ini line 1 is not TURNS and MICROHENRIES, two positive numbers\n" + alHint;
+        QTest::newRow("al, empty file") << "al --file /dev/null" << 2 << "" << "corvane al: /dev/null holds no measurement\n" + alHint;
+        QTest::newRow("al, unknown core") << "al N=10 L=0.5 --core T68-2 --core-table @t.ini" << 2 << ""
+            << "corvane al: no core T68-2 in the core table @t.ini\n" + alHint;
+        // 1e-300 uH on 1e300 turns: an AL of 1e-597 nH is no double above zero.
+        QTest::newRow("al, AL underflows") << "al N=1e300 L=1e-300" << 2 << "" << "corvane al: these numbers give no usable AL\n" + alHint;
+        // The worked example's first two points; (4.9 - 10) / 10 = -51 %.
+        QTest::newRow("al --json --core") << "al --json N=10 L=0.55 N=20 L=2.02 --core x1 --core-table @t.ini" << 0
+            << "{\"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\", \"offsetUh\": 0.06, \"rmsUh\": 0, "
+               "\"measurements\": [{\"turns\": 10, \"measured\": 0.55, \"fitted\": 0.55, \"residual\": 0}, {\"turns\": 20, "
+               "\"measured\": 2.02, \"fitted\": 2.02, \"residual\": 0}], \"core\": {\"name\": \"X1\", \"tableAl\": 10, "
+               "\"differencePercent\": -51, \"record\": \"@X1 4.9 1\"}}" << "";
+        QTest::newRow("cores with sizes") << "cores --core-table @t.ini" << 0
+            << "Core table: @t.ini\n 1  T50-2  AL 4.9  wire per turn 0.627\n 2  X1     AL 10  wire per turn 1\n2 cores loaded.\n"
+               "Sizes (inches):\n  T50-2  T50: OD 0.5  ID 0.303  height 0.19\n  X1  no size\n"
+               "  SIZE line 4 not read: OD must be more than ID\nNo line starting with \"@\" was skipped.\n" << "";
+        // T50: ID 7.6962 mm; 0.40 mm is 0.459 over the enamel: floor(pi * 7.2372 / 0.459) = floor(49.53) = 49,
+        // two layers, 50 * 0.459 / 22.7363 = 100.94 %; 50 * 0.627 + 2.4 = 33.75 in = 85.725 cm;
+        // 0.85725 m * 0.137200 ohm/m = 0.1176 ohm.
+        QTest::newRow("winding --wire") << "winding --core t50-2 N=50 --wire 0.4mm --core-table @t.ini" << 0
+            << "Core: T50-2 (T50: OD 0.5 in, ID 0.303 in, height 0.19 in)\nTurns: 50\nWire length: 34 in (85.7 cm)\n"
+               "Wire: 0.40 mm, 0.459 mm over the enamel\nTurns per layer: 49\nLayers: 2\n"
+               "Fill: 100.9 % of the inner circumference\nDC resistance: 0.118 ohms\n" << "";
+        // 5 uH: sqrt(5000 / 4.9) = 31.94, 32 turns, 32 * 0.627 + 2.4 = 22.464 in = 57.0586 cm. One layer of 32
+        // takes d <= pi * 7.6962 / (32 + pi) = 0.688 mm: 23 AWG (0.0249 in = 0.63246 mm; 22 AWG is 0.70104),
+        // floor(pi * 7.06374 / 0.63246) = 35, 32 * 0.63246 / 22.1915 = 91.20 %; bare 0.57404 mm:
+        // 0.017241 / 0.258805 = 0.066618 ohm/m * 0.570586 m = 0.038011 ohm.
+        QTest::newRow("winding --json, thickest wire") << "winding --core T50-2 L=5 --json --core-table @t.ini" << 0
+            << "{\"core\": \"T50-2\", \"size\": {\"name\": \"T50\", \"odInches\": 0.5, \"idInches\": 0.303, "
+               "\"heightInches\": 0.19}, \"turns\": 32, \"wireInches\": 22.464, \"wireCm\": 57.05856, \"wire\": \"23 AWG\","
+               "\"turnsPerLayer\": 35, \"layers\": 1, \"fillPercent\": 91.2004, \"resistanceOhms\": 0.038011}" << "";
+        QTest::newRow("winding, no size") << "winding --core X1 N=5 --core-table @t.ini" << 3 << ""
+            << "corvane winding: X1 has no size in the core table: add a SIZE line for it\n";
+        const QString windingHint = "Run 'corvane winding --help' for the usage.\n";
+        QTest::newRow("winding, unknown wire") << "winding --core T50-2 N=5 --wire 0.42mm --core-table @t.ini" << 2 << ""
+            << "corvane winding: no wire '0.42mm' in the wire table (26awg, 0.4mm: AWG 10 to 40, 0.10 to 2.00 mm)\n" + windingHint;
+        QTest::newRow("winding without a core") << "winding N=5" << 2 << "" << "corvane winding: give the core: --core NAME\n" + windingHint;
+        QTest::newRow("winding without L or N") << "winding --core T50-2 --core-table @t.ini" << 2 << ""
+            << "corvane winding: give one of L=MICROHENRIES and N=TURNS\n" + windingHint;
+        QTest::newRow("winding, half a turn") << "winding --core T50-2 N=2.5 --core-table @t.ini" << 2 << ""
+            << "corvane winding: 'N=2.5' is not a positive whole number of turns\n" + windingHint;
+        QTest::newRow("winding, not L or N") << "winding --core T50-2 Q=5 --core-table @t.ini" << 2 << ""
+            << "corvane winding: 'Q' is not L or N\n" + windingHint;
+        // 1 nH on AL 4.9: sqrt(1 / 4.9) = 0.45 turns.
+        QTest::newRow("winding, no whole turn") << "winding --core T50-2 L=0.001 --core-table @t.ini" << 3 << ""
+            << "corvane winding: 0.001 uH gives no whole turn on T50-2\n";
+        // 2000 * 0.627 + 2.4 = 1256.4 in = 3191.26 cm; pi * 7.7 mm / 2000 turns leaves 0.012 mm a turn.
+        QTest::newRow("winding, no wire in one layer") << "winding --core T50-2 N=2000 --core-table @t.ini" << 0
+            << "Core: T50-2 (T50: OD 0.5 in, ID 0.303 in, height 0.19 in)\nTurns: 2000\nWire length: 1256 in (3191.3 cm)\n"
+               "No wire of the table takes 2000 turns in one layer.\n" << "";
+        QTest::newRow("winding, unknown core") << "winding --core T68-2 N=5 --core-table @t.ini" << 2 << ""
+            << "corvane winding: no core T68-2 in the core table @t.ini\n" + windingHint;
+        // t1=32 after leaving the capacitance (the start leaves core 1): 32^2 * 4.9 = 5017.6 nH; X1: sqrt(5017.6 / 10) = 22.4, 22 turns, 22 + 2.4 in, 4840 nH, -3.5395 %.
+        // oneLayer of 32 on T50 as in "winding --json": 23 AWG and 0.60 mm (0.674; 0.65 mm is 0.726).
+        QTest::newRow("resonance --json") << "resonance --json --core-table @t.ini c= t1=32" << 0
+            << QStringLiteral("{\"txt\": [\"\", \"\", \"5.02\", \"\", \"32 turns 22\\\"\", \"22 turns 24\\\"\", %1], "
+                              "\"freqHz\": 0, \"capFarad\": 0, \"indHenry\": 5.0176e-6, \"reactOhm\": 0, \"lastField\": 4, "
+                              "\"standardCapacitors\": null, \"cores\": [{\"name\": \"T50-2\", \"al\": 4.9, \"wire\": 0.627, "
+                              "\"turns\": 32, \"wholeTurns\": 32, \"wholeTurnsHenry\": 5.0176e-6, \"errorPercent\": 0, "
+                              "\"wholeTurnsFreqHz\": null, \"oneLayer\": {\"awg\": 23, \"mm\": 0.6}}, {\"name\": \"X1\", "
+                              "\"al\": 10, \"wire\": 1, \"turns\": 22.4, \"wholeTurns\": 22, \"wholeTurnsHenry\": 4.84e-6, "
+                              "\"errorPercent\": -3.53954, \"wholeTurnsFreqHz\": null, \"oneLayer\": null}]}")
+                   .arg(QStringList(48, "\"\"").join(',')) << "";
     }
 
     void commands()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        QStringList arguments = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QFETCH(int, code);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        for (const QString name : { "three.ini", "one.ini", "fifty.ini", "big.ini", "missing.ini" }) {
+        for (const QString name : { "three.ini", "one.ini", "fifty.ini", "big.ini", "missing.ini", "t.ini", "bench.txt" }) {
             arguments.replaceInStrings(QLatin1Char('@') + name, m_dir.filePath(name));
             out.replace(QLatin1Char('@') + name, m_dir.filePath(name));
             err.replace(QLatin1Char('@') + name, m_dir.filePath(name));
         }
+        QLocale::setDefault(QLocale(QLocale::German)); // where the decimal point is a comma, the outputs stay the same
         const CliRun run = runCli(arguments);
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(run.code, code);
         QCOMPARE(cli::isCommandLine(QStringList { QStringLiteral("corvane") } + arguments), !arguments.isEmpty()); // never a window
         if (out.startsWith(QLatin1Char('{')))
-            QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-4),
+            QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-4, 1e-12),
                      qPrintable(run.out));
         else
             QCOMPARE(run.out, out);
@@ -678,6 +888,30 @@ private slots:
         QVERIFY2(err.contains(error), qPrintable(err));
         QCOMPARE(err.count(QLatin1Char('\n')), code == 1 ? 1 : 2); // the reason, and for usage the hint
         QVERIFY(process.readAllStandardOutput().isEmpty());
+    }
+    void jsonNumbers_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<double>("expected"); // -1 for null
+        // 90 pF with 10 uH resonate at 5.3052 MHz; E24 91 pF at sqrt(90 / 91) of it, -0.551 %; E12 pair 68 + 22.
+        QTest::newRow("E24 capacitor") << "resonance l=10 c=90 --json" << "standardCapacitors.e24.freqErrorPercent"
+                                       << -0.55097;
+        QTest::newRow("E12 pair") << "resonance l=10 c=90 --json" << "standardCapacitors.e12Pair.smallFarad" << 22e-12;
+        // R1 150 at 50 ohms: K = 2, R4 = 100 * 2 / 3 = 66.667 = 150 || 120; pairs this exact lose 20 log10 2.
+        QTest::newRow("R4 pair") << "attenuator r1=150 --json" << "standardParts.r4.e24Pair.smallerOhm" << 120.0;
+        QTest::newRow("Pi of pairs") << "attenuator r1=150 --json" << "standardParts.pi.e24Pairs.lossDb" << 6.0206;
+    }
+
+    void jsonNumbers()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, path);
+        QFETCH(double, expected);
+        const CliRun run = runCli(arguments.split(QLatin1Char(' ')));
+        QCOMPARE(run.code, 0);
+        const double actual = jsonNumber(run.out, path);
+        QVERIFY2(std::fabs(actual - expected) <= qMax(1e-4 * std::fabs(expected), 1e-9), qPrintable(QString::number(actual)));
     }
 private:
     QTemporaryDir m_dir;

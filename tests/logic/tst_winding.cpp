@@ -42,10 +42,6 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::German));
-        QFile table(m_dir.filePath("t.ini")), bench(m_dir.filePath("bench.txt"));
-        QVERIFY(table.open(QIODevice::WriteOnly) && bench.open(QIODevice::WriteOnly));
-        table.write("@T50-2 4.9 0.627\n@X1 10 1\nSIZE T50 0.5 0.303 0.19\nSIZE BAD 0.3 0.5 0.2\n");
-        bench.write("# N, uH\n10, 0.6\n20 2.0  # second\n\n30\t4.5\n");
     }
 
     // The whole fit per row: model, valid, AL nH, L0 uH, RMS uH, % from a table AL of 4.9, L0 needs
@@ -234,133 +230,6 @@ private slots:
         QCOMPARE(turnsPerLayer({ "T50", 0.5, 0.303, 0.19, 1 }, 0.452), 50);
     }
 
-    // Whole text, exit status and standard error; a JSON output compared as JSON.
-    void commands_data()
-    {
-        QTest::addColumn<QString>("arguments"); // TABLE and BENCH: the files of initTestCase
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-        const QString at = "AL: 4.9 nH/turn^2 (49 uH per 100 turns)\n";
-        // The worked example: exact data on L = 0.0049 N^2 + 0.06, every residual 0; (4.9 - 10) / 10 = -51 %.
-        QTest::newRow("al fit, --core") << "al N=10 L=0.55 N=20 L=2.02 n=30 l=4.47 --core x1 --core-table TABLE" << 0
-            << at + "L0: 0.06 uH (the leads and the fixture)\nN=10 L=0.55: fit 0.55 uH, residual 0 uH (0.00 %)\n"
-                    "N=20 L=2.02: fit 2.02 uH, residual 0 uH (0.00 %)\nN=30 L=4.47: fit 4.47 uH, residual 0 uH (0.00 %)\n"
-                    "RMS residual: 0 uH\nCore table AL: 4.9\nX1 in the core table: AL 10, this AL -51.00 %\n"
-                    "Record line: @X1 4.9 1\n" << "";
-        // As "fit with residuals" of fit_data, rounded: slope 0.004887755, L0 0.6/7, residuals 1.25/49, -2/49, 0.75/49.
-        QTest::newRow("al --file") << "al --file BENCH" << 0
-            << "AL: 4.888 nH/turn^2 (48.88 uH per 100 turns)\nL0: 0.086 uH (the leads and the fixture)\n"
-               "N=10 L=0.6: fit 0.574 uH, residual 0.026 uH (+4.25 %)\nN=20 L=2: fit 2.041 uH, residual -0.041 uH (-2.04 %)\n"
-               "N=30 L=4.5: fit 4.485 uH, residual 0.015 uH (+0.34 %)\nRMS residual: 0.029 uH\nCore table AL: 4.888\n" << "";
-        // As "through zero" of fit_data: slope 4886 / 980000 = 0.004985714, residuals 0.36/7, 0.18/7, -0.12/7.
-        QTest::newRow("al --through-zero") << "al --through-zero N=10 L=0.55 N=20 L=2.02 N=30 L=4.47" << 0
-            << "AL: 4.986 nH/turn^2 (49.86 uH per 100 turns)\nL0: 0 uH (fitted through zero)\n"
-               "N=10 L=0.55: fit 0.499 uH, residual 0.051 uH (+9.35 %)\nN=20 L=2.02: fit 1.994 uH, residual 0.026 uH (+1.27 %)\n"
-               "N=30 L=4.47: fit 4.487 uH, residual -0.017 uH (-0.38 %)\nRMS residual: 0.035 uH\nCore table AL: 4.986\n" << "";
-        // 100 * 1.02 / 20000 uH = 5.1 nH; 0.51 fitted twice, -0.01 / 0.5 = -2 %, 0.01 / 0.52 = 1.92 %.
-        QTest::newRow("al, one turn count") << "al N=10 L=0.5 L=0.52 N=10" << 0
-            << "AL: 5.1 nH/turn^2 (51 uH per 100 turns)\nL0: not fitted: the leads and the fixture need measurements at "
-               "two turn counts\nN=10 L=0.5: fit 0.51 uH, residual -0.01 uH (-2.00 %)\n"
-               "N=10 L=0.52: fit 0.51 uH, residual 0.01 uH (+1.92 %)\nRMS residual: 0.01 uH\nCore table AL: 5.1\n" << "";
-        QTest::newRow("al falling") << "al N=10 L=1 N=20 L=0.5" << 3 << ""
-            << "corvane al: the fitted AL is not above zero: the inductance falls as the turns grow\n";
-        QTest::newRow("al, negative L") << "al N=10 L=0.5 N=20 L=-1" << 2 << ""
-            << "corvane al: L must be a positive number, not '-1'\nRun 'corvane al --help' for the usage.\n";
-        // The numbers of "fit with residuals" in fit_data.
-        QTest::newRow("al --json") << "al --json --file BENCH" << 0
-            << "{\"al\": 4.887755, \"uhPer100Turns\": 48.87755, \"tableValue\": \"4.888\", \"offsetUh\": 0.0857143, "
-               "\"rmsUh\": 0.0291606, \"measurements\": [{\"turns\": 10, \"measured\": 0.6, \"fitted\": 0.5744898, "
-               "\"residual\": 0.0255102}, {\"turns\": 20, \"measured\": 2, \"fitted\": 2.0408163, \"residual\": -0.0408163},"
-               "{\"turns\": 30, \"measured\": 4.5, \"fitted\": 4.4846939, \"residual\": 0.0153061}]}" << "";
-        const QString alHint = "Run 'corvane al --help' for the usage.\n";
-        QTest::newRow("al, not N or L") << "al N=10 X=3" << 2 << "" << "corvane al: 'X=3' is not N=TURNS or L=MICROHENRIES\n" + alHint;
-        QTest::newRow("al, N twice") << "al N=10 n=20" << 2 << "" << "corvane al: N is given twice\n" + alHint;
-        QTest::newRow("al, file and pairs") << "al --file BENCH N=10" << 2 << ""
-            << "corvane al: give --file FILE or N=TURNS L=MICROHENRIES, not both\n" + alHint;
-        QTest::newRow("al, no such file") << "al --file TABLE.none" << 1 << "" << "corvane al: cannot read TABLE.none\n";
-        QTest::newRow("al, a record is no measurement") << "al --file TABLE" << 2 << ""
-            << "corvane al: TABLE line 1 is not TURNS and MICROHENRIES, two positive numbers\n" + alHint;
-        QTest::newRow("al, empty file") << "al --file /dev/null" << 2 << "" << "corvane al: /dev/null holds no measurement\n" + alHint;
-        QTest::newRow("al, unknown core") << "al N=10 L=0.5 --core T68-2 --core-table TABLE" << 2 << ""
-            << "corvane al: no core T68-2 in the core table TABLE\n" + alHint;
-        // 1e-300 uH on 1e300 turns: an AL of 1e-597 nH is no double above zero.
-        QTest::newRow("al, AL underflows") << "al N=1e300 L=1e-300" << 2 << "" << "corvane al: these numbers give no usable AL\n" + alHint;
-        // The worked example's first two points; (4.9 - 10) / 10 = -51 %.
-        QTest::newRow("al --json --core") << "al --json N=10 L=0.55 N=20 L=2.02 --core x1 --core-table TABLE" << 0
-            << "{\"al\": 4.9, \"uhPer100Turns\": 49, \"tableValue\": \"4.9\", \"offsetUh\": 0.06, \"rmsUh\": 0, "
-               "\"measurements\": [{\"turns\": 10, \"measured\": 0.55, \"fitted\": 0.55, \"residual\": 0}, {\"turns\": 20, "
-               "\"measured\": 2.02, \"fitted\": 2.02, \"residual\": 0}], \"core\": {\"name\": \"X1\", \"tableAl\": 10, "
-               "\"differencePercent\": -51, \"record\": \"@X1 4.9 1\"}}" << "";
-        QTest::newRow("cores with sizes") << "cores --core-table TABLE" << 0
-            << "Core table: TABLE\n 1  T50-2  AL 4.9  wire per turn 0.627\n 2  X1     AL 10  wire per turn 1\n2 cores loaded.\n"
-               "Sizes (inches):\n  T50-2  T50: OD 0.5  ID 0.303  height 0.19\n  X1  no size\n"
-               "  SIZE line 4 not read: OD must be more than ID\nNo line starting with \"@\" was skipped.\n" << "";
-        // T50: ID 7.6962 mm; 0.40 mm is 0.459 over the enamel: floor(pi * 7.2372 / 0.459) = floor(49.53) = 49,
-        // two layers, 50 * 0.459 / 22.7363 = 100.94 %; 50 * 0.627 + 2.4 = 33.75 in = 85.725 cm;
-        // 0.85725 m * 0.137200 ohm/m = 0.1176 ohm.
-        QTest::newRow("winding --wire") << "winding --core t50-2 N=50 --wire 0.4mm --core-table TABLE" << 0
-            << "Core: T50-2 (T50: OD 0.5 in, ID 0.303 in, height 0.19 in)\nTurns: 50\nWire length: 34 in (85.7 cm)\n"
-               "Wire: 0.40 mm, 0.459 mm over the enamel\nTurns per layer: 49\nLayers: 2\n"
-               "Fill: 100.9 % of the inner circumference\nDC resistance: 0.118 ohms\n" << "";
-        // 5 uH: sqrt(5000 / 4.9) = 31.94, 32 turns, 32 * 0.627 + 2.4 = 22.464 in = 57.0586 cm. One layer of 32
-        // takes d <= pi * 7.6962 / (32 + pi) = 0.688 mm: 23 AWG (0.0249 in = 0.63246 mm; 22 AWG is 0.70104),
-        // floor(pi * 7.06374 / 0.63246) = 35, 32 * 0.63246 / 22.1915 = 91.20 %; bare 0.57404 mm:
-        // 0.017241 / 0.258805 = 0.066618 ohm/m * 0.570586 m = 0.038011 ohm.
-        QTest::newRow("winding --json, thickest wire") << "winding --core T50-2 L=5 --json --core-table TABLE" << 0
-            << "{\"core\": \"T50-2\", \"size\": {\"name\": \"T50\", \"odInches\": 0.5, \"idInches\": 0.303, "
-               "\"heightInches\": 0.19}, \"turns\": 32, \"wireInches\": 22.464, \"wireCm\": 57.05856, \"wire\": \"23 AWG\","
-               "\"turnsPerLayer\": 35, \"layers\": 1, \"fillPercent\": 91.2004, \"resistanceOhms\": 0.038011}" << "";
-        QTest::newRow("winding, no size") << "winding --core X1 N=5 --core-table TABLE" << 3 << ""
-            << "corvane winding: X1 has no size in the core table: add a SIZE line for it\n";
-        const QString hint = "Run 'corvane winding --help' for the usage.\n";
-        QTest::newRow("winding, unknown wire") << "winding --core T50-2 N=5 --wire 0.42mm --core-table TABLE" << 2 << ""
-            << "corvane winding: no wire '0.42mm' in the wire table (26awg, 0.4mm: AWG 10 to 40, 0.10 to 2.00 mm)\n" + hint;
-        QTest::newRow("winding without a core") << "winding N=5" << 2 << "" << "corvane winding: give the core: --core NAME\n" + hint;
-        QTest::newRow("winding without L or N") << "winding --core T50-2 --core-table TABLE" << 2 << ""
-            << "corvane winding: give one of L=MICROHENRIES and N=TURNS\n" + hint;
-        QTest::newRow("winding, half a turn") << "winding --core T50-2 N=2.5 --core-table TABLE" << 2 << ""
-            << "corvane winding: 'N=2.5' is not a positive whole number of turns\n" + hint;
-        QTest::newRow("winding, not L or N") << "winding --core T50-2 Q=5 --core-table TABLE" << 2 << ""
-            << "corvane winding: 'Q' is not L or N\n" + hint;
-        // 1 nH on AL 4.9: sqrt(1 / 4.9) = 0.45 turns.
-        QTest::newRow("winding, no whole turn") << "winding --core T50-2 L=0.001 --core-table TABLE" << 3 << ""
-            << "corvane winding: 0.001 uH gives no whole turn on T50-2\n";
-        // 2000 * 0.627 + 2.4 = 1256.4 in = 3191.26 cm; pi * 7.7 mm / 2000 turns leaves 0.012 mm a turn.
-        QTest::newRow("winding, no wire in one layer") << "winding --core T50-2 N=2000 --core-table TABLE" << 0
-            << "Core: T50-2 (T50: OD 0.5 in, ID 0.303 in, height 0.19 in)\nTurns: 2000\nWire length: 1256 in (3191.3 cm)\n"
-               "No wire of the table takes 2000 turns in one layer.\n" << "";
-        QTest::newRow("winding, unknown core") << "winding --core T68-2 N=5 --core-table TABLE" << 2 << ""
-            << "corvane winding: no core T68-2 in the core table TABLE\n" + hint;
-        // t1=32 after leaving the capacitance (the start leaves core 1): 32^2 * 4.9 = 5017.6 nH; X1: sqrt(5017.6 / 10) = 22.4, 22 turns, 22 + 2.4 in, 4840 nH, -3.5395 %.
-        // oneLayer of 32 on T50 as in "winding --json": 23 AWG and 0.60 mm (0.674; 0.65 mm is 0.726).
-        QTest::newRow("resonance --json") << "resonance --json --core-table TABLE c= t1=32" << 0
-            << QStringLiteral("{\"txt\": [\"\", \"\", \"5.02\", \"\", \"32 turns 22\\\"\", \"22 turns 24\\\"\", %1], "
-                              "\"freqHz\": 0, \"capFarad\": 0, \"indHenry\": 5.0176e-6, \"reactOhm\": 0, \"lastField\": 4, "
-                              "\"standardCapacitors\": null, \"cores\": [{\"name\": \"T50-2\", \"al\": 4.9, \"wire\": 0.627, "
-                              "\"turns\": 32, \"wholeTurns\": 32, \"wholeTurnsHenry\": 5.0176e-6, \"errorPercent\": 0, "
-                              "\"wholeTurnsFreqHz\": null, \"oneLayer\": {\"awg\": 23, \"mm\": 0.6}}, {\"name\": \"X1\", "
-                              "\"al\": 10, \"wire\": 1, \"turns\": 22.4, \"wholeTurns\": 22, \"wholeTurnsHenry\": 4.84e-6, "
-                              "\"errorPercent\": -3.53954, \"wholeTurnsFreqHz\": null, \"oneLayer\": null}]}")
-                   .arg(QStringList(48, "\"\"").join(',')) << "";
-    }
-
-    void commands()
-    {
-        QFETCH(QString, arguments);
-        QFETCH(QString, out);
-        const QString table = m_dir.filePath("t.ini");
-        const CliRun run = runCli(arguments.replace("TABLE", table).replace("BENCH", m_dir.filePath("bench.txt")).split(' '));
-        QTEST(run.code, "code");
-        QFETCH(QString, err);
-        QCOMPARE(run.err, err.replace("TABLE", table));
-        if (out.startsWith('{'))
-            QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-5, 1e-9),
-                     qPrintable(run.out));
-        else
-            QCOMPARE(run.out, out.replace("TABLE", table));
-    }
-
     // The shipped table: every core has a size, and its 31 records load as without the size lines.
     void shippedTable()
     {
@@ -381,9 +250,6 @@ private slots:
         for (int i = 1; i <= table.coreCount; ++i)
             QVERIFY2(sizes.forCore(table.coreName[std::size_t(i)]), qPrintable(table.coreName[std::size_t(i)]));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestWinding)
