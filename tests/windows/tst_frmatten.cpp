@@ -63,6 +63,17 @@ private slots:
         checkKeys(m_window.data(), m_window->Picture1());
     }
 
+    // The one menu item prints the window and holds its picture.
+    void printMenu()
+    {
+        PdfPrintServices printer;
+        const QList<QAction *> items = m_window->menuBar()->actions();
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("&Print Screen"));
+        items.at(0)->trigger();
+        QVERIFY(!m_window->Picture1()->pixmap().isNull() && QFileInfo(printer.printerFile).size() > 0);
+    }
+
     void layout_data()
     {
         layoutColumns();

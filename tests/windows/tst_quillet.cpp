@@ -90,6 +90,12 @@ private slots:
     {
         checkLayout(m_window.get());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvane"));
+        QStringList menus; // the menu bar, each menu's items indented
+        for (const QAction *menu : m_window->menuBar()->actions())
+            for (const QAction *item : QList<QAction *> { nullptr } + (menu->menu() ? menu->menu()->actions() : QList<QAction *>()))
+                menus << (item ? "  " + item->text() : menu->text());
+        QCOMPARE(menus, QStringList({ "&File", "  &Print Screen", "  ", "  E&xit", "&Tools", "  &Attenuators", "  &Parameters",
+                                      "  &TechData", "&Help", "&About" }));
     }
 
     // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, an empty slot, the capacitance.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
