@@ -638,6 +638,9 @@ private slots:
         const QString below = QStringLiteral("corvane attenuator: %1 dB is below the 5.72 dB that a resistive match from %2 ohms "
                                              "to %3 ohms needs (--min-loss gives that pad)\n");
         QTest::newRow("below the minimum") << "attenuator --zout 50 z=75 db=5" << 3 << "" << below.arg("5.00", "75.0", "50.0");
+        // 3e-11 dB short of 20 log10(sqrt(1.5) + sqrt(0.5)) = 5.719475475333593: as many decimals as tell them apart.
+        QTest::newRow("a hair below") << "attenuator --zout 50 z=75 db=5.719475475303593" << 3 << "" << QStringLiteral("corvane attenuator: "
+            "5.71947547530 dB is below the 5.71947547533 dB that a resistive match from 75.0 ohms to 50.0 ohms needs (--min-loss gives that pad)\n");
         QTest::newRow("Pi below it") << "attenuator --zout 75 db=5.7" << 3 << "" << below.arg("5.70", "50.0", "75.0");
         QTest::newRow("minimum loss") << "attenuator --zout 50 --min-loss z=75" << 0 << "Minimum-loss pad from 75.0 ohms to 50.0 ohms, "
                                          "5.72 dB:\n  series (input): 43.3 ohms\n  shunt (output): 86.6 ohms\n" << "";
