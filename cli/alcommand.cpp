@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "coretable.h"
+#include "entries.h"
 #include "inductancefit.h"
 #include "invocation.h"
 #include "numbers.h"
@@ -28,13 +29,6 @@ QString tableNumber(double value)
 QString microhenries(double uh)
 {
     return shortDecimal(std::fabs(uh) < 0.0005 ? 0.0 : uh, 3);
-}
-
-bool readPositive(const QString &text, double &value)
-{
-    bool ok = false;
-    value = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok && isPositiveFinite(value);
 }
 
 // The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order.

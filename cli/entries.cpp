@@ -2,6 +2,9 @@
 
 #include "fieldvalue.h"
 #include "invocation.h"
+#include "numbers.h"
+
+#include <QLocale>
 
 namespace corvane::cli {
 
@@ -24,6 +27,13 @@ bool isTypeable(const QString &text)
 }
 
 } // namespace
+
+bool readPositive(const QString &text, double &value)
+{
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && isPositiveFinite(value);
+}
 
 int fieldByNumber(const QString &name, int fieldCount)
 {

@@ -26,6 +26,9 @@ struct FieldNames
     const char *notTypeable;
 };
 
+// A plain number above 0 in an option or a measurement: C locale, blanks around it allowed.
+bool readPositive(const QString &text, double &value);
+
 // A field given by its number, below 'fieldCount'; -1 when 'name' is none.
 int fieldByNumber(const QString &name, int fieldCount);
 
