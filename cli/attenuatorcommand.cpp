@@ -383,11 +383,10 @@ int run(Invocation &invocation)
 Command attenuatorCommand()
 {
     return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage", false,
-             { { "json", nullptr, nullptr },
+             { { "json" },
                { "power", "P", "--power needs a power, for example --power 1 or --power 30dBm" },
                { "zout", "OHMS", "--zout needs an impedance in ohms above zero, for example --zout 75" },
-               { "min-loss", nullptr, nullptr },
-               { "bridged-t", nullptr, nullptr } },
+               { "min-loss" }, { "bridged-t" } },
              run };
 }
 

@@ -19,8 +19,8 @@ class Invocation;
 struct Option
 {
     const char *name;       // without the dashes
-    const char *valueName;  // FILE, P, ...; null for a switch
-    const char *complaint;  // the usage error for a missing or unusable value; null for the usual one
+    const char *valueName = nullptr; // FILE, P, ...; null for a switch
+    const char *complaint = nullptr; // the usage error for a missing or unusable value; null for the usual one
     bool qtOption = false;
 };
 

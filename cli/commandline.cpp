@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <algorithm>
@@ -19,7 +18,7 @@ namespace {
 const std::vector<Option> &windowOptions()
 {
     static const std::vector<Option> options = [] {
-        std::vector<Option> list { { "core-table", "FILE", nullptr } };
+        std::vector<Option> list { { "core-table", "FILE" } };
         for (const char *name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
                                   "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display",
                                   "geometry", "title", "name" })
@@ -29,12 +28,6 @@ const std::vector<Option> &windowOptions()
         return list;
     }();
     return options;
-}
-
-bool isInformation(const QString &first)
-{
-    return first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("--version")
-            || first == QLatin1String("-v");
 }
 
 const Command *findCommand(const QString &name)
@@ -56,19 +49,19 @@ void printUsage(QTextStream &out)
         << "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n";
 }
 
+// Why the arguments cannot start the window (an unknown subcommand or option,
+// an option without its value), or an empty text when they can.
+QString windowArgumentsError(const QStringList &arguments)
+{
+    return readArguments(windowOptions(), arguments.mid(1), false).error;
+}
+
 } // namespace
 
 bool isCommandLine(const QStringList &arguments)
 {
-    if (arguments.size() < 2)
-        return false;
-    const QString first = arguments.at(1);
-    return isInformation(first) || findCommand(first) || !windowArgumentsError(arguments).isEmpty();
-}
-
-QString windowArgumentsError(const QStringList &arguments)
-{
-    return readArguments(windowOptions(), arguments.mid(1), false).error;
+    // A subcommand, --help and --version are no arguments of the window either.
+    return !windowArgumentsError(arguments).isEmpty();
 }
 
 QString windowCoreTablePath(const QStringList &arguments)
@@ -76,12 +69,6 @@ QString windowCoreTablePath(const QStringList &arguments)
     // The last one given wins, as in the subcommands.
     return readArguments(windowOptions(), arguments.mid(1), false).values.value(QStringLiteral("core-table"),
                                                                                  defaultCoreTablePath());
-}
-
-bool canReadCoreTable(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -155,19 +142,17 @@ ReadArguments readArguments(const std::vector<Option> &options, const QStringLis
 int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     std::vector<Option> options = command.options;
-    options.push_back({ "help", nullptr, nullptr });
-    ReadArguments read = readArguments(options, arguments, true);
-    const QString error = read.error;
-    const bool unknownOption = read.unknownOption;
-    Invocation invocation(command, std::move(read), out, err);
+    options.push_back({ "help" });
+    const ReadArguments read = readArguments(options, arguments, true);
+    Invocation invocation(command, read, out, err);
     if (invocation.isSet("help")) {
         QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
         help.open(QIODevice::ReadOnly);
         out << QString::fromUtf8(help.readAll());
         return Ok;
     }
-    if (!error.isEmpty())
-        return invocation.usageError(error, unknownOption || command.hintAfterEveryError);
+    if (!read.error.isEmpty())
+        return invocation.usageError(read.error, read.unknownOption || command.hintAfterEveryError);
     return command.run(invocation);
 }
 

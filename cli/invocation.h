@@ -2,8 +2,11 @@
 
 #include "command.h"
 
-
 class QTextStream;
+
+namespace corvane {
+struct CoreTable;
+}
 
 namespace corvane::cli {
 
@@ -30,6 +33,12 @@ public:
     int usageError(const QString &reason, bool pointToHelp) const;
     // The usage error of an option whose value cannot be used.
     int badValue(const char *option) const;
+
+    // The core table of --core-table FILE, or the standard one.
+    QString coreTablePath() const;
+    // Loads that table into 'table' and looks --core NAME up in it: the
+    // record, or 0 after the usage error for a core the table lacks.
+    int findCore(CoreTable &table) const;
 
 private:
     const Command &m_command;

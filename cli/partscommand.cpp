@@ -100,7 +100,7 @@ Command partsCommand()
     return { "parts", "nearest standard parts and the best pair for a value", "the usage", true,
              { { "series", "S", "--series takes E6, E12, E24, E48 or E96" },
                { "pair", "P", "--pair takes series, parallel or best" },
-               { "json", nullptr, nullptr } },
+               { "json" } },
              run };
 }
 

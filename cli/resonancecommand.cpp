@@ -127,13 +127,12 @@ int run(Invocation &invocation)
         return invocation.usageError(QStringLiteral("no ENTRY given"));
 
     // A table the user named must be there; the standard one may be missing (no cores then).
-    const bool named = invocation.isSet("core-table");
-    const QString path = named ? invocation.value("core-table") : defaultCoreTablePath();
-    if (named && !canReadCoreTable(path)) {
-        invocation.say(QStringLiteral("cannot read the core table ") + path);
+    const CoreTable table = CoreTable::load(invocation.coreTablePath());
+    if (invocation.isSet("core-table") && table.origin != CoreTable::Origin::Read) {
+        invocation.say(QStringLiteral("cannot read the core table ") + table.path);
         return Failure;
     }
-    ResonanceSolver solver(CoreTable::load(path));
+    ResonanceSolver solver(table);
     // The window's activation moves the focus from core 1's turns field to the frequency.
     solver.txt_LostFocus(ResonanceSolver::turnsField(1));
     for (const Entry &entry : entries) {
@@ -154,7 +153,7 @@ int run(Invocation &invocation)
 Command resonanceCommand()
 {
     return { "resonance", "solve frequency, capacitance, inductance, impedance and turns",
-             "the fields and options", true, { { "core-table", "FILE", nullptr }, { "json", nullptr, nullptr } }, run };
+             "the fields and options", true, { { "core-table", "FILE" }, { "json" } }, run };
 }
 
 } // namespace corvane::cli
