@@ -30,14 +30,6 @@ const std::vector<Option> &windowOptions()
     return options;
 }
 
-const Command *findCommand(const QString &name)
-{
-    for (const Command &command : commands())
-        if (name == QLatin1String(command.name))
-            return &command;
-    return nullptr;
-}
-
 void printUsage(QTextStream &out)
 {
     out << "Usage: corvane [--core-table FILE]            start the calculator window\n"
@@ -49,19 +41,12 @@ void printUsage(QTextStream &out)
         << "The window also takes Qt's own options, such as -platform NAME and -style NAME.\n";
 }
 
-// Why the arguments cannot start the window (an unknown subcommand or option,
-// an option without its value), or an empty text when they can.
-QString windowArgumentsError(const QStringList &arguments)
-{
-    return readArguments(windowOptions(), arguments.mid(1), false).error;
-}
-
 } // namespace
 
 bool isCommandLine(const QStringList &arguments)
 {
     // A subcommand, --help and --version are no arguments of the window either.
-    return !windowArgumentsError(arguments).isEmpty();
+    return !readArguments(windowOptions(), arguments.mid(1), false).error.isEmpty();
 }
 
 QString windowCoreTablePath(const QStringList &arguments)
@@ -82,14 +67,16 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         printUsage(out);
         return Ok;
     }
-    if (const Command *command = findCommand(first))
+    const std::vector<Command> &all = commands();
+    const auto command = std::find_if(all.begin(), all.end(),
+                                      [&](const Command &c) { return first == QLatin1String(c.name); });
+    if (command != all.end())
         return runCommand(*command, arguments.mid(2), out, err);
-    const QString error = windowArgumentsError(arguments);
-    if (error.isEmpty()) {
+    const QString error = readArguments(windowOptions(), arguments.mid(1), false).error;
+    if (error.isEmpty())
         printUsage(err);
-        return Usage;
-    }
-    err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
+    else
+        err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
     return Usage;
 }
 

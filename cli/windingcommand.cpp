@@ -44,7 +44,7 @@ int readTurns(const Invocation &invocation, const CoreTable &table, int record, 
     const bool turnsGiven = entry.field == 0;
     if (!(value > 0) || (turnsGiven && (value != std::floor(value) || value > 1e6)))
         return invocation.usageError(QStringLiteral("'%1' is not a positive %2")
-                                             .arg(entry.argument, QString(turnsGiven ? "whole number of turns" : "number")));
+                                             .arg(entry.argument, turnsGiven ? "whole number of turns" : "number"));
     if (turnsGiven) {
         turns = int(value);
         return Ok;
