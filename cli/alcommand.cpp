@@ -30,8 +30,7 @@ QString microhenries(double uh)
     return shortDecimal(std::fabs(uh) < 0.0005 ? 0.0 : uh, 3);
 }
 
-// The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order.
-// Returns the exit code.
+// The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order. Returns the exit code.
 int readPairs(const Invocation &invocation, QVector<InductanceMeasurement> &measurements)
 {
     double numbers[2] = {};

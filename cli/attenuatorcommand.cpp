@@ -71,8 +71,7 @@ PadListing listing(const QString &heading, const QString &key, const Pad &pad, d
     return { heading, key, pad, PadNetwork::of(pad, zIn, zOut, inputWatts), std::move(parts) };
 }
 
-// A Pi or a T under 'heading', keyed "pi" or "t": R1 and R2, or R3 and R4,
-// named with their roles when 'withRoles'.
+// A Pi or a T under 'heading', keyed "pi" or "t": R1 and R2, or R3 and R4, named with their roles when 'withRoles'.
 PadListing ladder(const QString &heading, const Pad &pad, double zIn, double zOut, double inputWatts, bool withRoles)
 {
     const bool pi = pad.kind == Pad::Pi;
@@ -158,9 +157,8 @@ QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
     return power;
 }
 
-// What --zout, --min-loss and --bridged-t print for the impedance and the
-// attenuation the entries left in 'solver': the pads from the impedance to
-// 'zOut' (to itself with --bridged-t). Returns the exit code.
+// What --zout, --min-loss and --bridged-t print for the impedance and the attenuation the entries left in 'solver':
+// the pads from the impedance to 'zOut' (to itself with --bridged-t). Returns the exit code.
 int printPads(const AttenSolver &solver, double zOut, double watts, const Invocation &invocation)
 {
     const bool bridgedT = invocation.isSet("bridged-t");
@@ -337,8 +335,7 @@ int run(Invocation &invocation)
     if ((invocation.isSet("min-loss") && zOut == 0) || (bridgedT && zOut > 0))
         return invocation.usageError(QStringLiteral("--min-loss goes with --zout, --bridged-t without it"));
 
-    // As the window starts: 50.0 in field 0, then the Tab of the first
-    // activation leaves field 0.
+    // As the window starts: 50.0 in field 0, then the Tab of the first activation leaves field 0.
     AttenSolver solver;
     solver.formLoad();
     solver.txt_LostFocus(0);

@@ -9,9 +9,8 @@ namespace corvane::cli {
 // Exit codes of the command-line mode.
 enum ExitCode { Ok = 0, Failure = 1, Usage = 2, Refused = 3 };
 
-// Whether the arguments ask for the command-line mode rather than the window:
-// a subcommand, --help, --version, or anything the window does not take, which
-// the command-line mode then reports as a usage error.
+// Whether the arguments ask for the command-line mode rather than the window: a subcommand, --help, --version, or
+// anything the window does not take, which the command-line mode then reports as a usage error.
 bool isCommandLine(const QStringList &arguments);
 
 // The core table the window loads: the FILE of --core-table FILE (or

@@ -10,8 +10,7 @@ struct CoreTable;
 
 namespace corvane::cli {
 
-// One run of a subcommand as the runner has read it: the options given,
-// the other arguments, and where to write.
+// One run of a subcommand as the runner has read it: the options given, the other arguments, and where to write.
 class Invocation
 {
 public:
@@ -27,8 +26,7 @@ public:
 
     // "corvane NAME: TEXT" on standard error.
     void say(const QString &text) const;
-    // The usage error: the reason and, as the subcommand has it, the line
-    // that points to --help; the exit code.
+    // The usage error: the reason and, as the subcommand has it, the line that points to --help; the exit code.
     int usageError(const QString &reason) const { return usageError(reason, m_command.hintAfterEveryError); }
     int usageError(const QString &reason, bool pointToHelp) const;
     // The usage error of an option whose value cannot be used.

@@ -44,9 +44,8 @@ void printText(const ResonanceSolver &solver, QTextStream &out)
     }
 }
 
-// The standard capacitors nearest the capacitance, as the Capacitance
-// field's tooltip names them; null while the capacitance or the inductance
-// is unknown.
+// The standard capacitors nearest the capacitance, as the Capacitance field's tooltip names them; null while the
+// capacitance or the inductance is unknown.
 QJsonValue capacitorsJson(const ResonanceSolver &solver)
 {
     const CapacitorHint hint = capacitorHint(solver);
