@@ -1,13 +1,13 @@
 #include "commandline.h"
 
 #include "coretable.h"
+#include "entries.h"
 #include "inductancefit.h"
 #include "invocation.h"
 #include "numbers.h"
 #include "output.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -30,82 +30,59 @@ QString microhenries(double uh)
     return shortDecimal(std::fabs(uh) < 0.0005 ? 0.0 : uh, 3);
 }
 
-bool readPositive(const QString &text, double &value)
+// The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order. Returns the exit code.
+int readPairs(const Invocation &invocation, QVector<InductanceMeasurement> &measurements)
 {
-    bool ok = false;
-    value = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok && isPositiveFinite(value);
-}
-
-// The arguments: N=TURNS and L=MICROHENRIES pairs, each pair in either order.
-bool readPairs(const Invocation &invocation, QVector<InductanceMeasurement> &measurements, int &exitCode)
-{
-    const QStringList &arguments = invocation.arguments();
     double numbers[2] = {};
     bool given[2] = {};
-    for (const QString &argument : arguments) {
+    for (const QString &argument : invocation.arguments()) {
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = argument.left(equals).toUpper();
         const int which = equals < 0 ? -1 : name == QLatin1String("N") ? 0 : name == QLatin1String("L") ? 1 : -1;
-        if (which < 0) {
-            exitCode = invocation.usageError(QStringLiteral("'%1' is not N=TURNS or L=MICROHENRIES").arg(argument));
-            return false;
-        }
-        if (given[which]) {
-            exitCode = invocation.usageError(QStringLiteral("%1 is given twice").arg(name));
-            return false;
-        }
-        if (!readPositive(argument.mid(equals + 1), numbers[which])) {
-            exitCode = invocation.usageError(
+        if (which < 0)
+            return invocation.usageError(QStringLiteral("'%1' is not N=TURNS or L=MICROHENRIES").arg(argument));
+        if (given[which])
+            return invocation.usageError(QStringLiteral("%1 is given twice").arg(name));
+        if (!readPositive(argument.mid(equals + 1), numbers[which]))
+            return invocation.usageError(
                     QStringLiteral("%1 must be a positive number, not '%2'").arg(name, argument.mid(equals + 1)));
-            return false;
-        }
         given[which] = true;
         if (given[0] && given[1]) {
             measurements.append({ numbers[0], numbers[1] });
             given[0] = given[1] = false;
         }
     }
-    if (given[0] || given[1] || measurements.isEmpty()) {
-        exitCode = invocation.usageError(QStringLiteral("give both N=TURNS and L=MICROHENRIES"));
-        return false;
-    }
-    return true;
+    if (given[0] || given[1] || measurements.isEmpty())
+        return invocation.usageError(QStringLiteral("give both N=TURNS and L=MICROHENRIES"));
+    return Ok;
 }
 
 // --file FILE: a measurement a line, turns and microhenries apart by blanks or
-// a comma; "#" starts a comment.
-bool readFile(const Invocation &invocation, QVector<InductanceMeasurement> &measurements, int &exitCode)
+// a comma; "#" starts a comment. Returns the exit code.
+int readFile(const Invocation &invocation, QVector<InductanceMeasurement> &measurements)
 {
     const QString path = invocation.value("file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         invocation.say(QStringLiteral("cannot read %1").arg(path));
-        exitCode = Failure;
-        return false;
+        return Failure;
     }
     static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    int lineNumber = 0;
-    while (!file.atEnd()) {
-        ++lineNumber;
+    for (int lineNumber = 1; !file.atEnd(); ++lineNumber) {
         QString line = QString::fromUtf8(file.readLine());
         line = line.left(line.indexOf(QLatin1Char('#')));
         const QStringList fields = line.split(separators, Qt::SkipEmptyParts);
+        InductanceMeasurement m;
         if (fields.isEmpty())
             continue;
-        InductanceMeasurement m;
-        if (fields.size() != 2 || !readPositive(fields.at(0), m.turns) || !readPositive(fields.at(1), m.microhenries)) {
-            exitCode = invocation.usageError(
+        if (fields.size() != 2 || !readPositive(fields.at(0), m.turns) || !readPositive(fields.at(1), m.microhenries))
+            return invocation.usageError(
                     QStringLiteral("%1 line %2 is not TURNS and MICROHENRIES, two positive numbers").arg(path).arg(lineNumber));
-            return false;
-        }
         measurements.append(m);
     }
-    if (measurements.isEmpty()) {
-        exitCode = invocation.usageError(QStringLiteral("%1 holds no measurement").arg(path));
-        return false;
-    }
-    return true;
+    if (measurements.isEmpty())
+        return invocation.usageError(QStringLiteral("%1 holds no measurement").arg(path));
+    return Ok;
 }
 
 // The core of --core in the core table.
@@ -116,30 +93,14 @@ struct TableCore
     double wire = 0;
 };
 
-std::optional<TableCore> findCore(const Invocation &invocation, int &exitCode)
-{
-    const QString path = invocation.isSet("core-table") ? invocation.value("core-table") : defaultCoreTablePath();
-    const CoreTable table = CoreTable::load(path);
-    const QString wanted = invocation.value("core").toUpper();
-    for (int i = 1; i <= table.coreCount; ++i) {
-        const std::size_t slot = std::size_t(i);
-        if (table.coreName[slot] == wanted)
-            return TableCore { table.coreName[slot], table.coreAL[slot], table.coreWire[slot] };
-    }
-    exitCode = invocation.usageError(QStringLiteral("no core %1 in the core table %2").arg(wanted, path));
-    return std::nullopt;
-}
-
 QString recordLine(const TableCore &core, double al)
 {
-    return QStringLiteral("@%1 %2 %3").arg(core.name, tableNumber(al),
-                                           tableFigure(core.wire));
+    return QStringLiteral("@%1 %2 %3").arg(core.name, tableNumber(al), tableFigure(core.wire));
 }
 
 QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> &core)
 {
-    QJsonObject object { { QStringLiteral("al"), fit.al },
-                         { QStringLiteral("uhPer100Turns"), fit.uhPer100Turns() },
+    QJsonObject object { { QStringLiteral("al"), fit.al }, { QStringLiteral("uhPer100Turns"), fit.uhPer100Turns() },
                          { QStringLiteral("tableValue"), tableNumber(fit.al) } };
     if (fit.model == InductanceFit::Model::SingleMeasurement) {
         // One measurement: the keys it has always had.
@@ -150,16 +111,14 @@ QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> 
         for (const InductanceFit::Point &p : fit.points)
             points.append(QJsonObject { { QStringLiteral("turns"), p.measured.turns },
                                         { QStringLiteral("measured"), p.measured.microhenries },
-                                        { QStringLiteral("fitted"), p.fittedUh },
-                                        { QStringLiteral("residual"), p.residualUh } });
+                                        { QStringLiteral("fitted"), p.fittedUh }, { QStringLiteral("residual"), p.residualUh } });
         object.insert(QStringLiteral("offsetUh"), fit.offsetUh);
         object.insert(QStringLiteral("rmsUh"), fit.rmsUh);
         object.insert(QStringLiteral("measurements"), points);
     }
     if (core)
         object.insert(QStringLiteral("core"),
-                      QJsonObject { { QStringLiteral("name"), core->name },
-                                    { QStringLiteral("tableAl"), core->al },
+                      QJsonObject { { QStringLiteral("name"), core->name }, { QStringLiteral("tableAl"), core->al },
                                     { QStringLiteral("differencePercent"), fit.differencePercentFrom(core->al) },
                                     { QStringLiteral("record"), recordLine(*core, fit.al) } });
     return object;
@@ -191,19 +150,21 @@ void printText(QTextStream &out, const InductanceFit &fit, const std::optional<T
 int run(Invocation &invocation)
 {
     QVector<InductanceMeasurement> measurements;
-    int exitCode = Ok;
-    if (invocation.isSet("file")) {
-        if (!invocation.arguments().isEmpty())
-            return invocation.usageError(QStringLiteral("give --file FILE or N=TURNS L=MICROHENRIES, not both"));
-        if (!readFile(invocation, measurements, exitCode))
-            return exitCode;
-    } else if (!readPairs(invocation, measurements, exitCode)) {
+    const bool fromFile = invocation.isSet("file");
+    if (fromFile && !invocation.arguments().isEmpty())
+        return invocation.usageError(QStringLiteral("give --file FILE or N=TURNS L=MICROHENRIES, not both"));
+    const int exitCode = fromFile ? readFile(invocation, measurements) : readPairs(invocation, measurements);
+    if (exitCode != Ok)
         return exitCode;
-    }
 
     std::optional<TableCore> core;
-    if (invocation.isSet("core") && !(core = findCore(invocation, exitCode)))
-        return exitCode;
+    if (invocation.isSet("core")) {
+        CoreTable table;
+        const std::size_t record = std::size_t(invocation.findCore(table));
+        if (record == 0)
+            return Usage;
+        core = TableCore { table.coreName[record], table.coreAL[record], table.coreWire[record] };
+    }
 
     const InductanceFit fit = InductanceFit::fit(measurements, invocation.isSet("through-zero"));
     if (!fit.valid) {
@@ -226,11 +187,7 @@ int run(Invocation &invocation)
 Command alCommand()
 {
     return { "al", "the AL of a core from a measured winding", "the usage", true,
-             { { "file", "FILE", nullptr },
-               { "through-zero", nullptr, nullptr },
-               { "core", "NAME", nullptr },
-               { "core-table", "FILE", nullptr },
-               { "json", nullptr, nullptr } },
+             { { "file", "FILE" }, { "through-zero" }, { "core", "NAME" }, { "core-table", "FILE" }, { "json" } },
              run };
 }
 

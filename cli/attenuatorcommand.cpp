@@ -9,7 +9,6 @@
 #include "padnetwork.h"
 #include "resistorhint.h"
 
-#include <QJsonArray>
 #include <QLocale>
 #include <QTextStream>
 
@@ -37,32 +36,15 @@ int fieldOf(const QString &name)
 // A power given as watts ("0.5", "1W", "250mW") or as dBm ("30dBm", "-10dBm").
 bool readPower(const QString &argument, double &watts)
 {
-    const QString text = argument.trimmed();
-    struct Suffix
-    {
-        const char *text;
-        Qt::CaseSensitivity cs;
-    };
-    // Longest first: "dBm" and "mW" also end in a letter that "W" would take.
-    static const Suffix suffixes[] = { { "dBm", Qt::CaseInsensitive }, { "mW", Qt::CaseSensitive },
-                                       { "W", Qt::CaseSensitive }, { "", Qt::CaseSensitive } };
-    for (const Suffix &suffix : suffixes) {
-        const QLatin1String unit(suffix.text);
-        if (!text.endsWith(unit, suffix.cs))
-            continue;
-        bool ok = false;
-        const double number = QLocale::c().toDouble(text.left(text.size() - unit.size()), &ok);
-        if (!ok || !std::isfinite(number))
-            return false;
-        if (unit == QLatin1String("dBm"))
-            watts = wattsOfDbm(number);
-        else if (unit == QLatin1String("mW"))
-            watts = number / 1000;
-        else
-            watts = number;
-        return isPositiveFinite(watts);
-    }
-    return false;
+    QString text = argument.trimmed();
+    const bool dbm = text.endsWith(QLatin1String("dBm"), Qt::CaseInsensitive);
+    const bool milliwatts = text.endsWith(QLatin1String("mW"));
+    // What ends in "mW" ends in "W" too.
+    text.chop(dbm ? 3 : milliwatts ? 2 : text.endsWith(QLatin1Char('W')) ? 1 : 0);
+    bool ok = false;
+    const double number = QLocale::c().toDouble(text, &ok);
+    watts = dbm ? wattsOfDbm(number) : milliwatts ? number / 1000 : number;
+    return ok && isPositiveFinite(watts);
 }
 
 // A part of a listed pad: its place, its label in the text, its key in the JSON.
@@ -83,35 +65,24 @@ struct PadListing
     std::vector<PartName> parts;
 };
 
-// What --zout, --min-loss and --bridged-t ask for: 'zOut' is 0 without --zout,
-// 'inputWatts' 0 without --power.
-struct PadRequest
-{
-    double zOut = 0;
-    bool minLoss = false;
-    bool bridgedT = false;
-    double inputWatts = 0;
-};
-
-// The parts of a Pi or a T: R1 and R2, or R3 and R4, with or without their roles.
-std::vector<PartName> ladderParts(Pad::Kind kind, bool withRoles)
-{
-    const bool pi = kind == Pad::Pi;
-    const QString outer = pi ? QStringLiteral("R1") : QStringLiteral("R3");
-    const QString middle = pi ? QStringLiteral("R2") : QStringLiteral("R4");
-    const QString outerRole = pi ? QStringLiteral("shunt") : QStringLiteral("series");
-    const QString middleRole = pi ? QStringLiteral("series") : QStringLiteral("shunt");
-    const QString in = withRoles ? QStringLiteral(" (input %1)").arg(outerRole) : QStringLiteral(" (input)");
-    const QString out = withRoles ? QStringLiteral(" (output %1)").arg(outerRole) : QStringLiteral(" (output)");
-    return { { Pad::Input, outer + in, outer.toLower() + QStringLiteral("Input") },
-             { Pad::Middle, withRoles ? QStringLiteral("%1 (%2)").arg(middle, middleRole) : middle, middle.toLower() },
-             { Pad::Output, outer + out, outer.toLower() + QStringLiteral("Output") } };
-}
-
 PadListing listing(const QString &heading, const QString &key, const Pad &pad, double zIn, double zOut,
                    double inputWatts, std::vector<PartName> parts)
 {
     return { heading, key, pad, PadNetwork::of(pad, zIn, zOut, inputWatts), std::move(parts) };
+}
+
+// A Pi or a T under 'heading', keyed "pi" or "t": R1 and R2, or R3 and R4, named with their roles when 'withRoles'.
+PadListing ladder(const QString &heading, const Pad &pad, double zIn, double zOut, double inputWatts, bool withRoles)
+{
+    const bool pi = pad.kind == Pad::Pi;
+    const QString outer = pi ? QStringLiteral("R1") : QStringLiteral("R3");
+    const QString middle = pi ? QStringLiteral("R2") : QStringLiteral("R4");
+    const QString outerRole = withRoles ? QString(pi ? " shunt" : " series") : QString();
+    const QString middleRole = withRoles ? QString(pi ? " (series)" : " (shunt)") : QString();
+    return listing(heading, pi ? QStringLiteral("pi") : QStringLiteral("t"), pad, zIn, zOut, inputWatts,
+                   { { Pad::Input, outer + " (input" + outerRole + ')', outer.toLower() + "Input" },
+                     { Pad::Middle, middle + middleRole, middle.toLower() },
+                     { Pad::Output, outer + " (output" + outerRole + ')', outer.toLower() + "Output" } });
 }
 
 int refuse(QJsonObject &object, const QString &why, const Invocation &invocation)
@@ -127,10 +98,8 @@ int refuse(QJsonObject &object, const QString &why, const Invocation &invocation
 
 QJsonObject figuresJson(double outer, double middle, const PadNetwork &figures)
 {
-    return QJsonObject { { QStringLiteral("outerOhm"), outer },
-                         { QStringLiteral("middleOhm"), middle },
-                         { QStringLiteral("lossDb"), figures.lossDb },
-                         { QStringLiteral("inputOhm"), figures.inputOhm },
+    return QJsonObject { { QStringLiteral("outerOhm"), outer }, { QStringLiteral("middleOhm"), middle },
+                         { QStringLiteral("lossDb"), figures.lossDb }, { QStringLiteral("inputOhm"), figures.inputOhm },
                          { QStringLiteral("returnLossDb"), finiteOrNull(figures.returnLossDb) } };
 }
 
@@ -138,11 +107,9 @@ QJsonValue pairJson(const StandardSeries::Pair &pair)
 {
     if (!pair.valid)
         return QJsonValue();
-    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger },
-                         { QStringLiteral("smallerOhm"), pair.smaller },
-                         { QStringLiteral("joining"), pair.parallel ? QStringLiteral("parallel") : QStringLiteral("series") },
-                         { QStringLiteral("ohm"), pair.value },
-                         { QStringLiteral("errorPercent"), pair.errorPercent } };
+    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger }, { QStringLiteral("smallerOhm"), pair.smaller },
+                         { QStringLiteral("joining"), QString(pair.parallel ? "parallel" : "series") },
+                         { QStringLiteral("ohm"), pair.value }, { QStringLiteral("errorPercent"), pair.errorPercent } };
 }
 
 // The symmetric Pi and T pads of the fields, terminated in their impedance,
@@ -151,10 +118,8 @@ std::vector<PadListing> fieldPads(const AttenSolver &solver, double inputWatts)
 {
     const double z = solver.impedOhm();
     std::vector<PadListing> pads {
-        listing(QStringLiteral("Pi"), QStringLiteral("pi"), Pad::symmetric(Pad::Pi, solver.r1Ohm(), solver.r2Ohm()),
-                z, z, inputWatts, ladderParts(Pad::Pi, false)),
-        listing(QStringLiteral("T"), QStringLiteral("t"), Pad::symmetric(Pad::T, solver.r3Ohm(), solver.r4Ohm()), z,
-                z, inputWatts, ladderParts(Pad::T, false)),
+        ladder(QStringLiteral("Pi"), Pad::symmetric(Pad::Pi, solver.r1Ohm(), solver.r2Ohm()), z, z, inputWatts, false),
+        ladder(QStringLiteral("T"), Pad::symmetric(Pad::T, solver.r3Ohm(), solver.r4Ohm()), z, z, inputWatts, false),
     };
     if (!pads[0].network.valid || !pads[1].network.valid)
         pads.clear();
@@ -192,78 +157,70 @@ QJsonObject powerJson(const std::vector<PadListing> &pads, double inputWatts)
     return power;
 }
 
-// What --zout, --min-loss and --bridged-t print for the impedance and the
-// attenuation the entries left in 'solver'. Returns the exit code.
-int printPads(const AttenSolver &solver, const PadRequest &request, const Invocation &invocation)
+// What --zout, --min-loss and --bridged-t print for the impedance and the attenuation the entries left in 'solver':
+// the pads from the impedance to 'zOut' (to itself with --bridged-t). Returns the exit code.
+int printPads(const AttenSolver &solver, double zOut, double watts, const Invocation &invocation)
 {
+    const bool bridgedT = invocation.isSet("bridged-t");
+    const bool minLoss = invocation.isSet("min-loss");
     const double z = solver.impedOhm();
-    const double db = solver.attenDb();
-    const double watts = request.inputWatts;
-    QJsonObject object { { QStringLiteral("impedOhm"), z } };
+    if (bridgedT)
+        zOut = z;
+    const double minimum = Pad::minimumLossDb(z, zOut);
+    const double db = minLoss ? minimum : solver.attenDb();
+    if (!minLoss && !(db > 0)) {
+        invocation.say(bridgedT ? QStringLiteral("--bridged-t needs an attenuation: give db=...")
+                                : QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
+        return Failure;
+    }
+    QJsonObject object { { QStringLiteral("impedOhm"), z }, { QStringLiteral("attenDb"), db } };
+    if (!bridgedT) {
+        object.insert(QStringLiteral("zOutOhm"), zOut);
+        object.insert(QStringLiteral("minLossDb"), minimum);
+    }
+    const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z, 1), ohmsText(zOut, 1));
     std::vector<PadListing> pads;
-    if (request.bridgedT) {
-        object.insert(QStringLiteral("attenDb"), db);
+    if (bridgedT) {
         const Pad pad = Pad::bridgedT(z, db);
-        if (!(db > 0)) {
-            invocation.say(QStringLiteral("--bridged-t needs an attenuation: give db=..."));
-            return Failure;
-        }
         if (!pad.valid)
             return refuse(object, QStringLiteral("no bridged-T pad can be worked out for %1 and %2")
                                           .arg(ohmsText(z, 1), dbText(db)), invocation);
         pads.push_back(listing(QStringLiteral("Bridged-T pad for %1, %2:").arg(ohmsText(z, 1), dbText(db)),
                                QStringLiteral("bridgedT"), pad, z, z, watts,
-                               { { Pad::Input, QStringLiteral("series arm (input)"), QStringLiteral("seriesInput") },
-                                 { Pad::Output, QStringLiteral("series arm (output)"), QStringLiteral("seriesOutput") },
-                                 { Pad::Bridge, QStringLiteral("bridge"), QStringLiteral("bridge") },
-                                 { Pad::Middle, QStringLiteral("shunt"), QStringLiteral("shunt") } }));
+                               { { Pad::Input, "series arm (input)", "seriesInput" },
+                                 { Pad::Output, "series arm (output)", "seriesOutput" },
+                                 { Pad::Bridge, "bridge", "bridge" }, { Pad::Middle, "shunt", "shunt" } }));
+    } else if (minLoss) {
+        const Pad pad = Pad::minimumLoss(z, zOut);
+        if (!pad.valid)
+            return refuse(object, QStringLiteral("%1 and %2 are equal: they match without a pad")
+                                          .arg(ohmsText(z, 1), ohmsText(zOut, 1)), invocation);
+        std::vector<PartName> parts { { Pad::Middle, "shunt (input)", "shuntInput" },
+                                      { Pad::Output, "series (output)", "seriesOutput" } };
+        // The series resistor sits on the side of the higher impedance.
+        if (pad.ohms[Pad::Input] > 0)
+            parts = { { Pad::Input, "series (input)", "seriesInput" }, { Pad::Middle, "shunt (output)", "shuntOutput" } };
+        pads.push_back(listing(QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)),
+                               QStringLiteral("minLoss"), pad, z, zOut, watts, parts));
+    } else if (db < minimum) {
+        // As many decimals as it takes to show the attenuation below the minimum.
+        int decimals = 2;
+        while (decimals < 15 && dbText(db, decimals) == dbText(minimum, decimals))
+            ++decimals;
+        return refuse(object,
+                      QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
+                              .arg(dbText(db, decimals), dbText(minimum, decimals), between),
+                      invocation);
     } else {
-        const double zOut = request.zOut;
-        const double minimum = Pad::minimumLossDb(z, zOut);
-        object.insert(QStringLiteral("zOutOhm"), zOut);
-        object.insert(QStringLiteral("minLossDb"), minimum);
-        const QString between = QStringLiteral("from %1 to %2").arg(ohmsText(z, 1), ohmsText(zOut, 1));
-        if (request.minLoss) {
-            object.insert(QStringLiteral("attenDb"), minimum);
-            const Pad pad = Pad::minimumLoss(z, zOut);
-            if (!pad.valid)
-                return refuse(object, QStringLiteral("%1 and %2 are equal: they match without a pad")
-                                              .arg(ohmsText(z, 1), ohmsText(zOut, 1)), invocation);
-            // The series resistor sits on the side of the higher impedance.
-            const bool seriesIn = pad.ohms[Pad::Input] > 0;
-            pads.push_back(listing(QStringLiteral("Minimum-loss pad %1, %2:").arg(between, dbText(minimum)),
-                                   QStringLiteral("minLoss"), pad, z, zOut, watts,
-                                   seriesIn ? std::vector<PartName> {
-                                           { Pad::Input, QStringLiteral("series (input)"), QStringLiteral("seriesInput") },
-                                           { Pad::Middle, QStringLiteral("shunt (output)"), QStringLiteral("shuntOutput") } }
-                                            : std::vector<PartName> {
-                                           { Pad::Middle, QStringLiteral("shunt (input)"), QStringLiteral("shuntInput") },
-                                           { Pad::Output, QStringLiteral("series (output)"), QStringLiteral("seriesOutput") } }));
-        } else {
-            object.insert(QStringLiteral("attenDb"), db);
-            if (!(db > 0)) {
-                invocation.say(QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
-                return Failure;
-            }
-            const Pad pi = Pad::matching(Pad::Pi, z, zOut, db);
-            const Pad t = Pad::matching(Pad::T, z, zOut, db);
-            if (db < minimum) {
-                // As many decimals as it takes to show the attenuation below the minimum.
-                int decimals = 2;
-                while (decimals < 15 && dbText(db, decimals) == dbText(minimum, decimals))
-                    ++decimals;
-                return refuse(object, QStringLiteral("%1 is below the %2 that a resistive match %3 needs (--min-loss gives that pad)")
-                                              .arg(dbText(db, decimals), dbText(minimum, decimals), between), invocation);
-            }
-            // Impedances or attenuations at the ends of the double range.
-            if (!pi.valid || !t.valid)
-                return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
-                              invocation);
-            pads.push_back(listing(QStringLiteral("Pi pad %1, %2:").arg(between, dbText(db)), QStringLiteral("pi"), pi,
-                                   z, zOut, watts, ladderParts(Pad::Pi, true)));
-            pads.push_back(listing(QStringLiteral("T pad %1, %2:").arg(between, dbText(db)), QStringLiteral("t"), t, z,
-                                   zOut, watts, ladderParts(Pad::T, true)));
-        }
+        const Pad pi = Pad::matching(Pad::Pi, z, zOut, db);
+        const Pad t = Pad::matching(Pad::T, z, zOut, db);
+        // Impedances or attenuations at the ends of the double range.
+        if (!pi.valid || !t.valid)
+            return refuse(object, QStringLiteral("no pad %1 can be worked out for %2").arg(between, dbText(db)),
+                          invocation);
+        const QString design = QStringLiteral(" pad %1, %2:").arg(between, dbText(db));
+        pads = { ladder(QStringLiteral("Pi") + design, pi, z, zOut, watts, true),
+                 ladder(QStringLiteral("T") + design, t, z, zOut, watts, true) };
     }
     QTextStream &out = invocation.out();
     if (invocation.isSet("json")) {
@@ -283,10 +240,8 @@ int printPads(const AttenSolver &solver, const PadRequest &request, const Invoca
     for (const PadListing &pad : pads) {
         out << pad.heading << '\n';
         for (const PartName &part : pad.parts) {
-            out << "  " << part.label << ": " << ohmsText(pad.pad.ohms[part.place], 1);
-            if (watts > 0)
-                out << ", " << partPower(pad.network.watts[part.place]);
-            out << '\n';
+            const QString power = watts > 0 ? ", " + partPower(pad.network.watts[part.place]) : QString();
+            printField(out, "  " + part.label, ohmsText(pad.pad.ohms[part.place], 1) + power);
         }
         if (watts > 0)
             out << "  load: " << wattsText(pad.network.loadWatts) << '\n';
@@ -298,32 +253,28 @@ int printPads(const AttenSolver &solver, const PadRequest &request, const Invoca
 // really do, as the tooltips of the window tell them.
 QJsonObject standardPartsJson(const AttenSolver &solver)
 {
-    static const struct
-    {
-        const char *key;
-        int field;
-    } resistors[] = { { "r1", 2 }, { "r2", 4 }, { "r3", 5 }, { "r4", 7 } };
+    static const std::pair<const char *, int> resistors[] = { { "r1", 2 }, { "r2", 4 }, { "r3", 5 }, { "r4", 7 } };
     QJsonObject object;
-    for (const auto &r : resistors) {
-        const ResistorHint hint = resistorHint(solver, r.field);
-        object.insert(QLatin1String(r.key),
-                      hint.valid ? QJsonValue(QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 },
-                                                            { QStringLiteral("e96Ohm"), hint.e96 },
-                                                            { QStringLiteral("e24Pair"), pairJson(hint.pair) } })
-                                 : QJsonValue());
+    for (const auto &[key, field] : resistors) {
+        const ResistorHint hint = resistorHint(solver, field);
+        QJsonValue parts;
+        if (hint.valid)
+            parts = QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 }, { QStringLiteral("e96Ohm"), hint.e96 },
+                                  { QStringLiteral("e24Pair"), pairJson(hint.pair) } };
+        object.insert(QLatin1String(key), parts);
     }
+    const auto standard = [](const ResistorHint::StandardPad &pad) {
+        return figuresJson(pad.outer, pad.middle, pad.figures);
+    };
     for (const auto &[key, field] : { std::pair { "pi", 2 }, std::pair { "t", 5 } }) {
         const ResistorHint hint = resistorHint(solver, field);
-        if (!hint.hasPads) {
-            object.insert(QLatin1String(key), QJsonValue());
-            continue;
-        }
-        QJsonObject pads { { QStringLiteral("e24"), figuresJson(hint.e24Pad.outer, hint.e24Pad.middle, hint.e24Pad.figures) },
-                           { QStringLiteral("e96"), figuresJson(hint.e96Pad.outer, hint.e96Pad.middle, hint.e96Pad.figures) } };
-        pads.insert(QStringLiteral("e24Pairs"), hint.hasPairPad ? QJsonValue(figuresJson(hint.outerPair.value,
-                                                                                         hint.middlePair.value,
-                                                                                         hint.pairPadFigures))
-                                                                : QJsonValue());
+        QJsonValue pads;
+        if (hint.hasPads)
+            pads = QJsonObject { { QStringLiteral("e24"), standard(hint.e24Pad) },
+                                 { QStringLiteral("e96"), standard(hint.e96Pad) },
+                                 { QStringLiteral("e24Pairs"), hint.hasPairPad ? QJsonValue(figuresJson(
+                                           hint.outerPair.value, hint.middlePair.value, hint.pairPadFigures))
+                                                                               : QJsonValue() } };
         object.insert(QLatin1String(key), pads);
     }
     return object;
@@ -347,16 +298,12 @@ void printText(const AttenSolver &solver, const std::vector<PadListing> &pads, d
 QJsonObject resultJson(const AttenSolver &solver, const QString &refusal, const std::vector<PadListing> &pads,
                        double inputWatts)
 {
-    QJsonObject object {
-        { QStringLiteral("txt"), textsJson(solver.texts()) },
-        { QStringLiteral("impedOhm"), solver.impedOhm() },
-        { QStringLiteral("attenDb"), solver.attenDb() },
-        { QStringLiteral("r1Ohm"), solver.r1Ohm() },
-        { QStringLiteral("r2Ohm"), solver.r2Ohm() },
-        { QStringLiteral("r3Ohm"), solver.r3Ohm() },
-        { QStringLiteral("r4Ohm"), solver.r4Ohm() },
-        { QStringLiteral("standardParts"), standardPartsJson(solver) },
-    };
+    QJsonObject object { { QStringLiteral("txt"), textsJson(solver.texts()) },
+                         { QStringLiteral("impedOhm"), solver.impedOhm() },
+                         { QStringLiteral("attenDb"), solver.attenDb() },
+                         { QStringLiteral("r1Ohm"), solver.r1Ohm() }, { QStringLiteral("r2Ohm"), solver.r2Ohm() },
+                         { QStringLiteral("r3Ohm"), solver.r3Ohm() }, { QStringLiteral("r4Ohm"), solver.r4Ohm() },
+                         { QStringLiteral("standardParts"), standardPartsJson(solver) } };
     if (!refusal.isEmpty())
         object.insert(QStringLiteral("refusal"), refusal);
     if (!pads.empty()) {
@@ -369,19 +316,14 @@ QJsonObject resultJson(const AttenSolver &solver, const QString &refusal, const 
 
 int run(Invocation &invocation)
 {
-    PadRequest request;
-    if (invocation.isSet("power") && !readPower(invocation.value("power"), request.inputWatts))
+    double inputWatts = 0;
+    if (invocation.isSet("power") && !readPower(invocation.value("power"), inputWatts))
         return invocation.usageError(
                 QStringLiteral("'%1' is no power: give watts (1, 0.5W, 250mW) or dBm (30dBm), above zero")
                         .arg(invocation.value("power")));
-    if (invocation.isSet("zout")) {
-        bool ok = false;
-        request.zOut = QLocale::c().toDouble(invocation.value("zout"), &ok);
-        if (!ok || !isPositiveFinite(request.zOut))
-            return invocation.badValue("zout");
-    }
-    request.minLoss = invocation.isSet("min-loss");
-    request.bridgedT = invocation.isSet("bridged-t");
+    double zOut = 0;
+    if (invocation.isSet("zout") && !readPositive(invocation.value("zout"), zOut))
+        return invocation.badValue("zout");
     std::vector<Entry> entries;
     if (!readEntries(invocation,
                      { fieldOf, "'%1' is not FIELD=TEXT (for example db=10)",
@@ -389,11 +331,11 @@ int run(Invocation &invocation)
                        "'%1' cannot be typed into a field: use digits and \".\" only" },
                      entries))
         return Usage;
-    if ((request.minLoss && request.zOut == 0) || (request.bridgedT && request.zOut > 0))
+    const bool bridgedT = invocation.isSet("bridged-t");
+    if ((invocation.isSet("min-loss") && zOut == 0) || (bridgedT && zOut > 0))
         return invocation.usageError(QStringLiteral("--min-loss goes with --zout, --bridged-t without it"));
 
-    // As the window starts: 50.0 in field 0, then the Tab of the first
-    // activation leaves field 0.
+    // As the window starts: 50.0 in field 0, then the Tab of the first activation leaves field 0.
     AttenSolver solver;
     solver.formLoad();
     solver.txt_LostFocus(0);
@@ -412,15 +354,15 @@ int run(Invocation &invocation)
         noteIfIgnored(invocation, entry);
     }
 
-    if ((request.zOut > 0 || request.bridgedT) && refusal.isEmpty())
-        return printPads(solver, request, invocation);
+    if ((zOut > 0 || bridgedT) && refusal.isEmpty())
+        return printPads(solver, zOut, inputWatts, invocation);
 
-    const bool powerAsked = request.inputWatts > 0;
-    const std::vector<PadListing> pads = powerAsked ? fieldPads(solver, request.inputWatts) : std::vector<PadListing>();
+    const bool powerAsked = inputWatts > 0;
+    const std::vector<PadListing> pads = powerAsked ? fieldPads(solver, inputWatts) : std::vector<PadListing>();
     if (invocation.isSet("json"))
-        printJson(invocation.out(), resultJson(solver, refusal, pads, request.inputWatts));
+        printJson(invocation.out(), resultJson(solver, refusal, pads, inputWatts));
     else
-        printText(solver, pads, request.inputWatts, invocation.out());
+        printText(solver, pads, inputWatts, invocation.out());
     invocation.out().flush();
     if (!refusal.isEmpty()) {
         invocation.say(QStringLiteral("'%1' refused: %2").arg(refusedEntry, refusal));
@@ -438,11 +380,10 @@ int run(Invocation &invocation)
 Command attenuatorCommand()
 {
     return { "attenuator", "T and Pi attenuator resistors, and their power with --power", "the usage", false,
-             { { "json", nullptr, nullptr },
+             { { "json" },
                { "power", "P", "--power needs a power, for example --power 1 or --power 30dBm" },
                { "zout", "OHMS", "--zout needs an impedance in ohms above zero, for example --zout 75" },
-               { "min-loss", nullptr, nullptr },
-               { "bridged-t", nullptr, nullptr } },
+               { "min-loss" }, { "bridged-t" } },
              run };
 }
 

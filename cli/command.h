@@ -12,15 +12,14 @@ namespace corvane::cli {
 
 class Invocation;
 
-// An option: --NAME, or with a value --NAME VALUE or --NAME=VALUE. The value
-// is the next argument whatever it looks like, so that "--power -10dBm" works.
-// The options Qt reads for every window program also come with one dash and
+// An option: --NAME, or with a value --NAME VALUE or --NAME=VALUE. The value is the next argument whatever it looks
+// like, so that "--power -10dBm" works. The options Qt reads for every window program also come with one dash and
 // take no "=".
 struct Option
 {
-    const char *name;       // without the dashes
-    const char *valueName;  // FILE, P, ...; null for a switch
-    const char *complaint;  // the usage error for a missing or unusable value; null for the usual one
+    const char *name;                // without the dashes
+    const char *valueName = nullptr; // FILE, P, ...; null for a switch
+    const char *complaint = nullptr; // the usage error for a missing or unusable value; null for the usual one
     bool qtOption = false;
 };
 
@@ -37,9 +36,8 @@ struct ReadArguments
 // with 'othersAllowed' false an argument that is no option is an error.
 ReadArguments readArguments(const std::vector<Option> &options, const QStringList &arguments, bool othersAllowed);
 
-// A subcommand, declared once: the runner parses its arguments by its
-// options, prints its help (the text help/NAME.txt) and its usage errors and
-// hands the rest to 'run'.
+// A subcommand, declared once: the runner parses its arguments by its options, prints its help (the text
+// help/NAME.txt) and its usage errors and hands the rest to 'run'.
 // The help, the man page and the bash completion are checked against them.
 struct Command
 {

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <algorithm>
@@ -19,7 +18,7 @@ namespace {
 const std::vector<Option> &windowOptions()
 {
     static const std::vector<Option> options = [] {
-        std::vector<Option> list { { "core-table", "FILE", nullptr } };
+        std::vector<Option> list { { "core-table", "FILE" } };
         for (const char *name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
                                   "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display",
                                   "geometry", "title", "name" })
@@ -29,20 +28,6 @@ const std::vector<Option> &windowOptions()
         return list;
     }();
     return options;
-}
-
-bool isInformation(const QString &first)
-{
-    return first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("--version")
-            || first == QLatin1String("-v");
-}
-
-const Command *findCommand(const QString &name)
-{
-    for (const Command &command : commands())
-        if (name == QLatin1String(command.name))
-            return &command;
-    return nullptr;
 }
 
 void printUsage(QTextStream &out)
@@ -60,15 +45,8 @@ void printUsage(QTextStream &out)
 
 bool isCommandLine(const QStringList &arguments)
 {
-    if (arguments.size() < 2)
-        return false;
-    const QString first = arguments.at(1);
-    return isInformation(first) || findCommand(first) || !windowArgumentsError(arguments).isEmpty();
-}
-
-QString windowArgumentsError(const QStringList &arguments)
-{
-    return readArguments(windowOptions(), arguments.mid(1), false).error;
+    // A subcommand, --help and --version are no arguments of the window either.
+    return !readArguments(windowOptions(), arguments.mid(1), false).error.isEmpty();
 }
 
 QString windowCoreTablePath(const QStringList &arguments)
@@ -76,12 +54,6 @@ QString windowCoreTablePath(const QStringList &arguments)
     // The last one given wins, as in the subcommands.
     return readArguments(windowOptions(), arguments.mid(1), false).values.value(QStringLiteral("core-table"),
                                                                                  defaultCoreTablePath());
-}
-
-bool canReadCoreTable(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -95,14 +67,16 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         printUsage(out);
         return Ok;
     }
-    if (const Command *command = findCommand(first))
+    const std::vector<Command> &all = commands();
+    const auto command = std::find_if(all.begin(), all.end(),
+                                      [&](const Command &c) { return first == QLatin1String(c.name); });
+    if (command != all.end())
         return runCommand(*command, arguments.mid(2), out, err);
-    const QString error = windowArgumentsError(arguments);
-    if (error.isEmpty()) {
+    const QString error = readArguments(windowOptions(), arguments.mid(1), false).error;
+    if (error.isEmpty())
         printUsage(err);
-        return Usage;
-    }
-    err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
+    else
+        err << "corvane: " << error << '\n' << "Run 'corvane --help' for the subcommands and options.\n";
     return Usage;
 }
 
@@ -155,19 +129,17 @@ ReadArguments readArguments(const std::vector<Option> &options, const QStringLis
 int runCommand(const Command &command, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     std::vector<Option> options = command.options;
-    options.push_back({ "help", nullptr, nullptr });
-    ReadArguments read = readArguments(options, arguments, true);
-    const QString error = read.error;
-    const bool unknownOption = read.unknownOption;
-    Invocation invocation(command, std::move(read), out, err);
+    options.push_back({ "help" });
+    const ReadArguments read = readArguments(options, arguments, true);
+    Invocation invocation(command, read, out, err);
     if (invocation.isSet("help")) {
         QFile help(QStringLiteral(":/help/%1.txt").arg(QLatin1String(command.name)));
         help.open(QIODevice::ReadOnly);
         out << QString::fromUtf8(help.readAll());
         return Ok;
     }
-    if (!error.isEmpty())
-        return invocation.usageError(error, unknownOption || command.hintAfterEveryError);
+    if (!read.error.isEmpty())
+        return invocation.usageError(read.error, read.unknownOption || command.hintAfterEveryError);
     return command.run(invocation);
 }
 

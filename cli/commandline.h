@@ -9,21 +9,13 @@ namespace corvane::cli {
 // Exit codes of the command-line mode.
 enum ExitCode { Ok = 0, Failure = 1, Usage = 2, Refused = 3 };
 
-// Whether the arguments ask for the command-line mode rather than the window:
-// a subcommand, --help, --version, or anything the window does not take, which
-// the command-line mode then reports as a usage error.
+// Whether the arguments ask for the command-line mode rather than the window: a subcommand, --help, --version, or
+// anything the window does not take, which the command-line mode then reports as a usage error.
 bool isCommandLine(const QStringList &arguments);
-
-// Why the arguments cannot start the window (an unknown subcommand or option,
-// an option without its value), or an empty text when they can.
-QString windowArgumentsError(const QStringList &arguments);
 
 // The core table the window loads: the FILE of --core-table FILE (or
 // --core-table=FILE) when given, else defaultCoreTablePath().
 QString windowCoreTablePath(const QStringList &arguments);
-
-// Whether the core table at 'path' is a file that can be opened for reading.
-bool canReadCoreTable(const QString &path);
 
 // Runs the command-line mode; 'arguments' are the program's arguments, the
 // program name first. Needs a QCoreApplication.

@@ -37,16 +37,15 @@ int run(Invocation &invocation)
 {
     if (!invocation.arguments().isEmpty())
         return invocation.usageError(QStringLiteral("unexpected argument '%1'").arg(invocation.arguments().first()));
-    const QString path = invocation.isSet("core-table") ? invocation.value("core-table") : defaultCoreTablePath();
-    if (!canReadCoreTable(path)) {
+    const CoreTable table = CoreTable::load(invocation.coreTablePath());
+    if (table.origin != CoreTable::Origin::Read) {
         // The calculator runs with an empty table then; say so plainly.
-        invocation.say(QStringLiteral("cannot read the core table %1 (the calculator shows no cores)").arg(path));
+        invocation.say(QStringLiteral("cannot read the core table %1 (the calculator shows no cores)").arg(table.path));
         return Failure;
     }
 
     QTextStream &out = invocation.out();
-    const CoreTable table = CoreTable::load(path);
-    out << "Core table: " << path << '\n';
+    out << "Core table: " << table.path << '\n';
     qsizetype nameWidth = 0;
     for (int i = 1; i <= table.coreCount; ++i)
         nameWidth = qMax(nameWidth, table.coreName[std::size_t(i)].size());
@@ -76,13 +75,11 @@ int run(Invocation &invocation)
     return Ok;
 }
 
-
 } // namespace
 
 Command coresCommand()
 {
-    return { "cores", "list the core table and the lines it skips", "the options", true,
-             { { "core-table", "FILE", nullptr } }, run };
+    return { "cores", "list the core table and the lines it skips", "the options", true, { { "core-table", "FILE" } }, run };
 }
 
 } // namespace corvane::cli

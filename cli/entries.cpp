@@ -2,32 +2,36 @@
 
 #include "fieldvalue.h"
 #include "invocation.h"
+#include "numbers.h"
+
+#include <QLocale>
 
 namespace corvane::cli {
 
 namespace {
 
-bool isDigits(const QString &text)
+// Whether the text holds ASCII digits only, and points where 'pointsAllowed'.
+bool isDigits(const QString &text, bool pointsAllowed)
 {
     for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return !text.isEmpty();
-}
-
-bool isTypeable(const QString &text)
-{
-    for (QChar c : text)
-        if (c != QLatin1Char('.') && (c < QLatin1Char('0') || c > QLatin1Char('9')))
+        if ((c < QLatin1Char('0') || c > QLatin1Char('9')) && !(pointsAllowed && c == QLatin1Char('.')))
             return false;
     return true;
 }
 
 } // namespace
 
+bool readPositive(const QString &text, double &value)
+{
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && isPositiveFinite(value);
+}
+
 int fieldByNumber(const QString &name, int fieldCount)
 {
-    return isDigits(name) && name.size() <= 2 && name.toInt() < fieldCount ? name.toInt() : -1;
+    const bool number = !name.isEmpty() && name.size() <= 2 && isDigits(name, false);
+    return number && name.toInt() < fieldCount ? name.toInt() : -1;
 }
 
 bool readEntries(const Invocation &invocation, const FieldNames &names, std::vector<Entry> &entries)
@@ -39,7 +43,7 @@ bool readEntries(const Invocation &invocation, const FieldNames &names, std::vec
         const Entry entry { names.fieldOf(argument.left(equals).toLower()), argument.mid(equals + 1), argument };
         if (entry.field < 0)
             return invocation.usageError(QString::fromLatin1(names.notAField).arg(argument.left(equals))), false;
-        if (!isTypeable(entry.text))
+        if (!isDigits(entry.text, true))
             return invocation.usageError(QString::fromLatin1(names.notTypeable).arg(entry.text)), false;
         entries.push_back(entry);
     }

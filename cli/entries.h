@@ -26,6 +26,9 @@ struct FieldNames
     const char *notTypeable;
 };
 
+// A plain number above 0 in an option or a measurement: C locale, blanks around it allowed.
+bool readPositive(const QString &text, double &value);
+
 // A field given by its number, below 'fieldCount'; -1 when 'name' is none.
 int fieldByNumber(const QString &name, int fieldCount);
 
@@ -33,8 +36,7 @@ int fieldByNumber(const QString &name, int fieldCount);
 // error. TEXT must be what the keyboard lets into a field: digits and ".".
 bool readEntries(const Invocation &invocation, const FieldNames &names, std::vector<Entry> &entries);
 
-// The window ignores an entry that reads as 0 (an empty text only empties the
-// field): says so on standard error.
+// The window ignores an entry that reads as 0 (an empty text only empties the field): says so on standard error.
 void noteIfIgnored(const Invocation &invocation, const Entry &entry);
 
 } // namespace corvane::cli

@@ -1,6 +1,7 @@
 #include "invocation.h"
 
 #include "commandline.h"
+#include "coretable.h"
 
 #include <QTextStream>
 
@@ -30,6 +31,22 @@ int Invocation::badValue(const char *option) const
         if (qstrcmp(o.name, option) == 0)
             return usageError(QLatin1String(o.complaint));
     return Usage;
+}
+
+QString Invocation::coreTablePath() const
+{
+    return isSet("core-table") ? value("core-table") : defaultCoreTablePath();
+}
+
+int Invocation::findCore(CoreTable &table) const
+{
+    table = CoreTable::load(coreTablePath());
+    const QString wanted = value("core").toUpper();
+    for (int i = 1; i <= table.coreCount; ++i)
+        if (table.coreName[std::size_t(i)] == wanted)
+            return i;
+    usageError(QStringLiteral("no core %1 in the core table %2").arg(wanted, table.path));
+    return 0;
 }
 
 } // namespace corvane::cli

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
@@ -19,10 +20,7 @@ void printField(QTextStream &out, const QString &label, const QString &text);
 template<typename Texts>
 QJsonArray textsJson(const Texts &texts)
 {
-    QJsonArray array;
-    for (const QString &text : texts)
-        array.append(text);
-    return array;
+    return QJsonArray::fromStringList(QStringList(texts.begin(), texts.end()));
 }
 
 // A number of the core table as short as it reads back: 0.627, 4.9, 10.

@@ -19,16 +19,12 @@ constexpr double Largest = 1e12;
 
 bool readJoining(const QString &text, StandardSeries::Joining &joining)
 {
-    static const struct
-    {
-        const char *name;
-        StandardSeries::Joining joining;
-    } names[] = { { "series", StandardSeries::InSeries },
-                  { "parallel", StandardSeries::InParallel },
-                  { "best", StandardSeries::EitherWay } };
+    static const std::pair<const char *, StandardSeries::Joining> names[] = {
+        { "series", StandardSeries::InSeries }, { "parallel", StandardSeries::InParallel },
+        { "best", StandardSeries::EitherWay } };
     for (const auto &n : names)
-        if (text.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0) {
-            joining = n.joining;
+        if (text.compare(QLatin1String(n.first), Qt::CaseInsensitive) == 0) {
+            joining = n.second;
             return true;
         }
     return false;
@@ -69,16 +65,12 @@ int run(Invocation &invocation)
         };
         QJsonValue pairJson;
         if (pair.valid)
-            pairJson = QJsonObject { { QStringLiteral("larger"), pair.larger },
-                                     { QStringLiteral("smaller"), pair.smaller },
-                                     { QStringLiteral("joining"), joinedBy },
-                                     { QStringLiteral("value"), pair.value },
+            pairJson = QJsonObject { { QStringLiteral("larger"), pair.larger }, { QStringLiteral("smaller"), pair.smaller },
+                                     { QStringLiteral("joining"), joinedBy }, { QStringLiteral("value"), pair.value },
                                      { QStringLiteral("errorPercent"), pair.errorPercent } };
-        printJson(out, QJsonObject { { QStringLiteral("value"), value },
-                                     { QStringLiteral("series"), name },
+        printJson(out, QJsonObject { { QStringLiteral("value"), value }, { QStringLiteral("series"), name },
                                      { QStringLiteral("below"), neighbour(below) },
-                                     { QStringLiteral("above"), neighbour(above) },
-                                     { QStringLiteral("pair"), pairJson } });
+                                     { QStringLiteral("above"), neighbour(above) }, { QStringLiteral("pair"), pairJson } });
         return Ok;
     }
     auto part = [&](double v) { return StandardSeries::plainText(v, series); };
@@ -100,7 +92,7 @@ Command partsCommand()
     return { "parts", "nearest standard parts and the best pair for a value", "the usage", true,
              { { "series", "S", "--series takes E6, E12, E24, E48 or E96" },
                { "pair", "P", "--pair takes series, parallel or best" },
-               { "json", nullptr, nullptr } },
+               { "json" } },
              run };
 }
 

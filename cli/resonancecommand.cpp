@@ -44,17 +44,15 @@ void printText(const ResonanceSolver &solver, QTextStream &out)
     }
 }
 
-// The standard capacitors nearest the capacitance, as the Capacitance
-// field's tooltip names them; null while the capacitance or the inductance
-// is unknown.
+// The standard capacitors nearest the capacitance, as the Capacitance field's tooltip names them; null while the
+// capacitance or the inductance is unknown.
 QJsonValue capacitorsJson(const ResonanceSolver &solver)
 {
     const CapacitorHint hint = capacitorHint(solver);
     if (!hint.valid)
         return QJsonValue();
     auto choice = [](const CapacitorHint::Choice &c) {
-        QJsonObject object { { QStringLiteral("capFarad"), c.capFarad },
-                             { QStringLiteral("freqHz"), c.freqHz },
+        QJsonObject object { { QStringLiteral("capFarad"), c.capFarad }, { QStringLiteral("freqHz"), c.freqHz },
                              { QStringLiteral("freqErrorPercent"), c.freqErrorPercent } };
         if (c.smallFarad > 0) {
             object.insert(QStringLiteral("largeFarad"), c.largeFarad);
@@ -62,8 +60,7 @@ QJsonValue capacitorsJson(const ResonanceSolver &solver)
         }
         return object;
     };
-    return QJsonObject { { QStringLiteral("e6"), choice(hint.e6) },
-                         { QStringLiteral("e12"), choice(hint.e12) },
+    return QJsonObject { { QStringLiteral("e6"), choice(hint.e6) }, { QStringLiteral("e12"), choice(hint.e12) },
                          { QStringLiteral("e24"), choice(hint.e24) },
                          { QStringLiteral("e12Pair"), hint.hasPair ? QJsonValue(choice(hint.e12Pair)) : QJsonValue() } };
 }
@@ -92,10 +89,8 @@ QJsonObject resultJson(const ResonanceSolver &solver)
         // What the whole turns give; null while the core has no winding.
         const TurnsHint hint = turnsHint(solver, i);
         coreList.append(QJsonObject {
-                { QStringLiteral("name"), cores.coreName[slot] },
-                { QStringLiteral("al"), cores.coreAL[slot] },
-                { QStringLiteral("wire"), cores.coreWire[slot] },
-                { QStringLiteral("turns"), solver.coreTurns(i) },
+                { QStringLiteral("name"), cores.coreName[slot] }, { QStringLiteral("al"), cores.coreAL[slot] },
+                { QStringLiteral("wire"), cores.coreWire[slot] }, { QStringLiteral("turns"), solver.coreTurns(i) },
                 { QStringLiteral("wholeTurns"), numberOrNull(hint.hasWinding, hint.wholeTurns) },
                 { QStringLiteral("wholeTurnsHenry"), numberOrNull(hint.hasWinding, hint.wholeTurnsHenry) },
                 { QStringLiteral("errorPercent"), numberOrNull(hint.hasWinding, hint.errorPercent) },
@@ -104,14 +99,10 @@ QJsonObject resultJson(const ResonanceSolver &solver)
         });
     }
     return QJsonObject {
-        { QStringLiteral("txt"), textsJson(solver.texts()) },
-        { QStringLiteral("freqHz"), solver.freqHz() },
-        { QStringLiteral("capFarad"), solver.capFarad() },
-        { QStringLiteral("indHenry"), solver.indHenry() },
-        { QStringLiteral("reactOhm"), solver.reactOhm() },
-        { QStringLiteral("lastField"), solver.lastField() },
-        { QStringLiteral("cores"), coreList },
-        { QStringLiteral("standardCapacitors"), capacitorsJson(solver) },
+        { QStringLiteral("txt"), textsJson(solver.texts()) }, { QStringLiteral("freqHz"), solver.freqHz() },
+        { QStringLiteral("capFarad"), solver.capFarad() }, { QStringLiteral("indHenry"), solver.indHenry() },
+        { QStringLiteral("reactOhm"), solver.reactOhm() }, { QStringLiteral("lastField"), solver.lastField() },
+        { QStringLiteral("cores"), coreList }, { QStringLiteral("standardCapacitors"), capacitorsJson(solver) },
     };
 }
 
@@ -127,13 +118,12 @@ int run(Invocation &invocation)
         return invocation.usageError(QStringLiteral("no ENTRY given"));
 
     // A table the user named must be there; the standard one may be missing (no cores then).
-    const bool named = invocation.isSet("core-table");
-    const QString path = named ? invocation.value("core-table") : defaultCoreTablePath();
-    if (named && !canReadCoreTable(path)) {
-        invocation.say(QStringLiteral("cannot read the core table ") + path);
+    const CoreTable table = CoreTable::load(invocation.coreTablePath());
+    if (invocation.isSet("core-table") && table.origin != CoreTable::Origin::Read) {
+        invocation.say(QStringLiteral("cannot read the core table ") + table.path);
         return Failure;
     }
-    ResonanceSolver solver(CoreTable::load(path));
+    ResonanceSolver solver(table);
     // The window's activation moves the focus from core 1's turns field to the frequency.
     solver.txt_LostFocus(ResonanceSolver::turnsField(1));
     for (const Entry &entry : entries) {
@@ -154,7 +144,7 @@ int run(Invocation &invocation)
 Command resonanceCommand()
 {
     return { "resonance", "solve frequency, capacitance, inductance, impedance and turns",
-             "the fields and options", true, { { "core-table", "FILE", nullptr }, { "json", nullptr, nullptr } }, run };
+             "the fields and options", true, { { "core-table", "FILE" }, { "json" } }, run };
 }
 
 } // namespace corvane::cli

@@ -27,39 +27,37 @@ int windingEntry(const QString &name)
     return name == QLatin1String("n") ? 0 : name == QLatin1String("l") ? 1 : -1;
 }
 
-// The whole turns of the winding: N=TURNS as given, or L=MICROHENRIES turned
-// into the turns the core's field shows.
-int wholeTurns(const Invocation &invocation, const CoreTable &table, int record, int &exitCode)
+// The whole turns of the winding into 'turns': N=TURNS as given, or
+// L=MICROHENRIES turned into the turns the core's field shows. Returns the exit code.
+int readTurns(const Invocation &invocation, const CoreTable &table, int record, int &turns)
 {
     std::vector<Entry> entries;
-    exitCode = Usage;
     if (!readEntries(invocation,
                      { windingEntry, "'%1' is not L=MICROHENRIES or N=TURNS", "'%1' is not L or N",
                        "'%1' is not a positive number (digits and \".\" only)" },
                      entries))
-        return 0;
+        return Usage;
     if (entries.size() != 1)
-        return invocation.usageError(QStringLiteral("give one of L=MICROHENRIES and N=TURNS")), 0;
+        return invocation.usageError(QStringLiteral("give one of L=MICROHENRIES and N=TURNS"));
     const Entry &entry = entries.front();
     const double value = fieldValue(entry.text);
     const bool turnsGiven = entry.field == 0;
     if (!(value > 0) || (turnsGiven && (value != std::floor(value) || value > 1e6)))
-        return invocation.usageError(QStringLiteral("'%1' is not a positive %2").arg(
-                       entry.argument, turnsGiven ? QStringLiteral("whole number of turns") : QStringLiteral("number"))),
-               0;
-    exitCode = Ok;
-    if (turnsGiven)
-        return int(value);
-
+        return invocation.usageError(QStringLiteral("'%1' is not a positive %2")
+                                             .arg(entry.argument, turnsGiven ? "whole number of turns" : "number"));
+    if (turnsGiven) {
+        turns = int(value);
+        return Ok;
+    }
     ResonanceSolver solver(table);
     solver.setText(ResonanceSolver::InductanceField, entry.text);
     solver.txt_LostFocus(ResonanceSolver::InductanceField);
-    const TurnsHint hint = turnsHint(solver, record);
-    if (hint.windableTurns() == 0) {
+    turns = turnsHint(solver, record).windableTurns();
+    if (turns == 0) {
         invocation.say(QStringLiteral("%1 uH gives no whole turn on %2").arg(entry.text, table.coreName[std::size_t(record)]));
-        exitCode = Refused;
+        return Refused;
     }
-    return hint.windableTurns();
+    return Ok;
 }
 
 // The wire of --wire, or the thickest of the tables that takes the turns in one layer.
@@ -68,9 +66,9 @@ std::optional<MagnetWire> chosenWire(const Invocation &invocation, const CoreSiz
     if (invocation.isSet("wire")) {
         const std::optional<MagnetWire> wire = MagnetWire::fromName(invocation.value("wire"));
         if (!wire)
-            exitCode = invocation.usageError(QStringLiteral("no wire '%1' in the wire table (26awg, 0.4mm: AWG 10 to 40, "
-                                                            "0.10 to 2.00 mm)")
-                                                     .arg(invocation.value("wire")));
+            exitCode = invocation.usageError(
+                    QStringLiteral("no wire '%1' in the wire table (26awg, 0.4mm: AWG 10 to 40, 0.10 to 2.00 mm)")
+                            .arg(invocation.value("wire")));
         return wire;
     }
     if (const std::optional<MagnetWire> awg = thickestAwgInOneLayer(size, turns))
@@ -82,18 +80,14 @@ int run(Invocation &invocation)
 {
     if (!invocation.isSet("core"))
         return invocation.usageError(QStringLiteral("give the core: --core NAME"));
-    const QString path = invocation.isSet("core-table") ? invocation.value("core-table") : defaultCoreTablePath();
-    const CoreTable table = CoreTable::load(path);
-    const QString coreName = invocation.value("core").toUpper();
-    int record = 0;
-    for (int i = 1; i <= table.coreCount && record == 0; ++i)
-        if (table.coreName[std::size_t(i)] == coreName)
-            record = i;
+    CoreTable table;
+    const int record = invocation.findCore(table);
     if (record == 0)
-        return invocation.usageError(QStringLiteral("no core %1 in the core table %2").arg(coreName, path));
+        return Usage;
+    const QString coreName = table.coreName[std::size_t(record)];
 
-    int exitCode = Ok;
-    const int turns = wholeTurns(invocation, table, record, exitCode);
+    int turns = 0;
+    int exitCode = readTurns(invocation, table, record, turns);
     if (exitCode != Ok)
         return exitCode;
     const std::optional<CoreSize> size = table.sizes.forCore(coreName);
@@ -112,14 +106,12 @@ int run(Invocation &invocation)
 
     if (invocation.isSet("json")) {
         const bool wound = plan.turnsPerLayer > 0;
+        const QJsonObject sizeJson { { QStringLiteral("name"), size->name }, { QStringLiteral("odInches"), size->outerInches },
+                                     { QStringLiteral("idInches"), size->innerInches },
+                                     { QStringLiteral("heightInches"), size->heightInches } };
         printJson(invocation.out(),
-                  QJsonObject { { QStringLiteral("core"), coreName },
-                                { QStringLiteral("size"), QJsonObject { { QStringLiteral("name"), size->name },
-                                                                        { QStringLiteral("odInches"), size->outerInches },
-                                                                        { QStringLiteral("idInches"), size->innerInches },
-                                                                        { QStringLiteral("heightInches"), size->heightInches } } },
-                                { QStringLiteral("turns"), turns },
-                                { QStringLiteral("wireInches"), wireInches },
+                  QJsonObject { { QStringLiteral("core"), coreName }, { QStringLiteral("size"), sizeJson },
+                                { QStringLiteral("turns"), turns }, { QStringLiteral("wireInches"), wireInches },
                                 { QStringLiteral("wireCm"), centimetres },
                                 { QStringLiteral("wire"), wire ? QJsonValue(wire->displayName()) : QJsonValue() },
                                 { QStringLiteral("turnsPerLayer"), numberOrNull(wound, plan.turnsPerLayer) },
@@ -155,10 +147,7 @@ int run(Invocation &invocation)
 Command windingCommand()
 {
     return { "winding", "the turns on a core and the wire that fits", "the usage", true,
-             { { "core", "NAME", nullptr },
-               { "wire", "WIRE", nullptr },
-               { "core-table", "FILE", nullptr },
-               { "json", nullptr, nullptr } },
+             { { "core", "NAME" }, { "wire", "WIRE" }, { "core-table", "FILE" }, { "json" } },
              run };
 }
 
