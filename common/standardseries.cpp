@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace corvane {
 
@@ -34,38 +35,15 @@ struct Steps
 
 Steps steps(StandardSeries::Series series)
 {
-    switch (series) {
-    case StandardSeries::E6: return { std::begin(e6), std::end(e6) };
-    case StandardSeries::E12: return { std::begin(e12), std::end(e12) };
-    case StandardSeries::E24: return { std::begin(e24), std::end(e24) };
-    case StandardSeries::E48: return { std::begin(e48), std::end(e48) };
-    case StandardSeries::E96: break;
-    }
-    return { std::begin(e96), std::end(e96) };
+    static const Steps table[] = { { std::begin(e6), std::end(e6) },   { std::begin(e12), std::end(e12) },
+                                   { std::begin(e24), std::end(e24) }, { std::begin(e48), std::end(e48) },
+                                   { std::begin(e96), std::end(e96) } };
+    return table[series];
 }
 
-// steps * 10^exponent, dividing for negative exponents so that 953 * 10^-1
-// is the double nearest 95.3, the same double as the text "95.3" reads as.
-double scaled(int steps, int exponent)
-{
-    return exponent >= 0 ? steps * std::pow(10.0, exponent) : steps / std::pow(10.0, -exponent);
-}
-
-// The exponent that puts the series' decade around 'value': value in
-// [first, 10 * first) steps of 10^exponent. log10 may be off by one at a
-// power of ten; the checks set it right.
-int decadeOf(double value, StandardSeries::Series series)
-{
-    const int first = *steps(series).begin;
-    int exponent = int(std::floor(std::log10(value))) - (StandardSeries::digits(series) - 1);
-    if (scaled(first, exponent) > value)
-        --exponent;
-    else if (scaled(first, exponent + 1) <= value)
-        ++exponent;
-    return exponent;
-}
-
-// scaled() for one exponent and many steps, with the power worked out once.
+// steps * 10^exponent for one exponent and many steps, with the power worked
+// out once. Negative exponents divide, so that 953 * 10^-1 is the double
+// nearest 95.3, the same double as the text "95.3" reads as.
 class Decade
 {
 public:
@@ -77,18 +55,37 @@ private:
     double m_power;
 };
 
-// Calls 'visit' with each series value of the decade around 'value' and the
-// first value of the next decade, ascending; stops when 'visit' returns false.
-template<typename Visit>
-void visitDecadeAround(double value, StandardSeries::Series series, Visit visit)
+// The exponent that puts the series' decade around 'value': value in
+// [first, 10 * first) steps of 10^exponent. log10 may be off by one at a
+// power of ten; the checks set it right.
+int decadeOf(double value, StandardSeries::Series series)
 {
+    const int first = *steps(series).begin;
+    int exponent = int(std::floor(std::log10(value))) - (StandardSeries::digits(series) - 1);
+    if (Decade(exponent)(first) > value)
+        --exponent;
+    else if (Decade(exponent + 1)(first) <= value)
+        ++exponent;
+    return exponent;
+}
+
+// The largest series value not above 'value' and the smallest not below it;
+// both 0 for a value that is not positive and finite.
+std::pair<double, double> neighbours(double value, StandardSeries::Series series)
+{
+    if (!isPositiveFinite(value))
+        return { 0, 0 };
     const Steps s = steps(series);
     const int exponent = decadeOf(value, series);
     const Decade decade(exponent);
-    for (const int *step = s.begin; step != s.end; ++step)
-        if (!visit(decade(*step)))
-            return;
-    visit(scaled(*s.begin, exponent + 1));
+    double below = 0;
+    for (const int *step = s.begin; step != s.end; ++step) {
+        const double candidate = decade(*step);
+        if (candidate >= value)
+            return { candidate == value ? candidate : below, candidate };
+        below = candidate;
+    }
+    return { below, Decade(exponent + 1)(*s.begin) };
 }
 
 // Calls 'visit' with every series value from 'low' to 'high', ascending.
@@ -96,7 +93,7 @@ template<typename Visit>
 void visitBetween(double low, double high, StandardSeries::Series series, Visit visit)
 {
     const Steps s = steps(series);
-    for (int exponent = decadeOf(low, series); scaled(*s.begin, exponent) <= high; ++exponent) {
+    for (int exponent = decadeOf(low, series); Decade(exponent)(*s.begin) <= high; ++exponent) {
         const Decade decade(exponent);
         for (const int *step = s.begin; step != s.end; ++step) {
             const double v = decade(*step);
@@ -205,31 +202,18 @@ bool StandardSeries::fromName(const QString &text, Series &series)
 double StandardSeries::nearest(double value, Series series)
 {
     // One of the two neighbours, by ratio; the larger one when they are as near.
-    const double low = below(value, series);
-    const double high = above(value, series);
+    const auto [low, high] = neighbours(value, series);
     return std::fabs(std::log(value / high)) <= std::fabs(std::log(value / low)) ? high : low;
 }
 
 double StandardSeries::below(double value, Series series)
 {
-    double result = 0;
-    if (isPositiveFinite(value))
-        visitDecadeAround(value, series, [&](double candidate) {
-            result = candidate <= value ? candidate : result;
-            return candidate <= value;
-        });
-    return result;
+    return neighbours(value, series).first;
 }
 
 double StandardSeries::above(double value, Series series)
 {
-    double result = 0;
-    if (isPositiveFinite(value))
-        visitDecadeAround(value, series, [&](double candidate) {
-            result = candidate;
-            return candidate < value;
-        });
-    return result;
+    return neighbours(value, series).second;
 }
 
 StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joining joining, double smallest)
