@@ -2,7 +2,7 @@
 
 #include "textlinereader.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -14,7 +14,6 @@ namespace {
 
 // A size line needs far less; a longer one is reported, not read.
 constexpr qsizetype KeptBytes = 1000;
-constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 
 bool isSizeLine(const QByteArray &line)
 {
@@ -59,22 +58,12 @@ QString parseSize(const QString &line, CoreSize &size)
 
 } // namespace
 
-CoreSizes CoreSizes::load(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return read(file);
-}
-
 CoreSizes CoreSizes::read(QIODevice &device)
 {
     CoreSizes result;
     TextLineReader lines(device, KeptBytes);
     while (lines.next()) {
-        QByteArray head = lines.head();
-        if (lines.lineNumber() == 1 && head.startsWith(ByteOrderMark))
-            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        const QByteArray &head = lines.head();
         if (!isSizeLine(head))
             continue;
         const int number = lines.lineNumber();

@@ -17,7 +17,6 @@ namespace {
 constexpr int KeptCharacters = 100;
 constexpr int RecordCharacters = 99;
 // Enough bytes for 100 characters of up to four bytes each, and a byte order mark.
-constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 constexpr qsizetype KeptBytes = 4 * KeptCharacters + 3;
 
 // Characters here are code points, so a character outside the basic plane
@@ -187,9 +186,7 @@ CoreTable CoreTable::read(QIODevice &device)
     // of any length costs no memory and a huge one is skipped at memory speed.
     TextLineReader lines(device, KeptBytes);
     while (table.coreCount < MaxRecords && lines.next()) {
-        QByteArray head = lines.head();
-        if (lines.lineNumber() == 1 && head.startsWith(ByteOrderMark))
-            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        const QByteArray &head = lines.head();
         if (head.startsWith('@')) // anything else is a comment: no need to decode it
             parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), lines.lineNumber());
     }

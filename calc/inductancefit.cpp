@@ -1,15 +1,12 @@
 #include "inductancefit.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 namespace corvane {
 
 namespace {
-
-bool positive(double value)
-{
-    return std::isfinite(value) && value > 0;
-}
 
 bool singleTurnCount(const QVector<InductanceMeasurement> &measurements)
 {
@@ -29,7 +26,7 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         return result;
     }
     for (const InductanceMeasurement &m : measurements) {
-        if (!positive(m.turns) || !positive(m.microhenries)) {
+        if (!isPositiveFinite(m.turns) || !isPositiveFinite(m.microhenries)) {
             result.refusal = QStringLiteral("turns and inductance must be positive numbers");
             return result;
         }
@@ -77,7 +74,7 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
 
     if (measurements.size() > 1)
         result.al = slopeUh * 1000;
-    if (!positive(result.al)) {
+    if (!isPositiveFinite(result.al)) {
         // Only a fit of two turn counts can slope the wrong way; otherwise the
         // numbers are too large or too small to work with.
         if (result.model != Model::WithOffset || !std::isfinite(result.al))

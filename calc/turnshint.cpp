@@ -83,11 +83,6 @@ TurnsHint turnsHint(const ResonanceSolver &solver, int record)
                      solver.capFarad());
 }
 
-QString turnsHintText(const TurnsHint &hint)
-{
-    return turnsHintText(hint, turnsHintHeading(hint));
-}
-
 QString turnsHintHeading(const TurnsHint &hint)
 {
     // The second line says where the table came from, which explains an empty slot.
