@@ -6,39 +6,31 @@
 #include <cmath>
 #include <iterator>
 #include <utility>
+#include <vector>
 
 namespace corvane {
 
 namespace {
 
-// One decade of each series, in units of its last significant digit. E48 is
-// every other value of E96.
-constexpr int e6[] = { 10, 15, 22, 33, 47, 68 };
-constexpr int e12[] = { 10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82 };
-constexpr int e24[] = { 10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                        33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91 };
-constexpr int e48[] = { 100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169, 178, 187, 196, 205,
-                        215, 226, 237, 249, 261, 274, 287, 301, 316, 332, 348, 365, 383, 402, 422, 442,
-                        464, 487, 511, 536, 562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953 };
-constexpr int e96[] = { 100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-                        147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-                        215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-                        316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-                        464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-                        681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976 };
-
-struct Steps
+// One decade of each series, in units of its last significant digit, in the
+// order of StandardSeries::Series. E48 is every other value of E96.
+const std::vector<int> &steps(StandardSeries::Series series)
 {
-    const int *begin;
-    const int *end;
-};
-
-Steps steps(StandardSeries::Series series)
-{
-    static const Steps table[] = { { std::begin(e6), std::end(e6) },   { std::begin(e12), std::end(e12) },
-                                   { std::begin(e24), std::end(e24) }, { std::begin(e48), std::end(e48) },
-                                   { std::begin(e96), std::end(e96) } };
-    return table[series];
+    static const std::vector<int> decades[] = {
+        { 10, 15, 22, 33, 47, 68 },
+        { 10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82 },
+        { 10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91 },
+        { 100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169, 178, 187, 196, 205,
+          215, 226, 237, 249, 261, 274, 287, 301, 316, 332, 348, 365, 383, 402, 422, 442,
+          464, 487, 511, 536, 562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953 },
+        { 100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
+          147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
+          215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
+          316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
+          464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+          681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976 },
+    };
+    return decades[series];
 }
 
 // steps * 10^exponent for one exponent and many steps, with the power worked
@@ -60,7 +52,7 @@ private:
 // power of ten; the checks set it right.
 int decadeOf(double value, StandardSeries::Series series)
 {
-    const int first = *steps(series).begin;
+    const int first = steps(series).front();
     int exponent = int(std::floor(std::log10(value))) - (StandardSeries::digits(series) - 1);
     if (Decade(exponent)(first) > value)
         --exponent;
@@ -75,28 +67,27 @@ std::pair<double, double> neighbours(double value, StandardSeries::Series series
 {
     if (!isPositiveFinite(value))
         return { 0, 0 };
-    const Steps s = steps(series);
     const int exponent = decadeOf(value, series);
     const Decade decade(exponent);
     double below = 0;
-    for (const int *step = s.begin; step != s.end; ++step) {
-        const double candidate = decade(*step);
+    for (int step : steps(series)) {
+        const double candidate = decade(step);
         if (candidate >= value)
             return { candidate == value ? candidate : below, candidate };
         below = candidate;
     }
-    return { below, Decade(exponent + 1)(*s.begin) };
+    return { below, Decade(exponent + 1)(steps(series).front()) };
 }
 
 // Calls 'visit' with every series value from 'low' to 'high', ascending.
 template<typename Visit>
 void visitBetween(double low, double high, StandardSeries::Series series, Visit visit)
 {
-    const Steps s = steps(series);
-    for (int exponent = decadeOf(low, series); Decade(exponent)(*s.begin) <= high; ++exponent) {
+    const std::vector<int> &decadeSteps = steps(series);
+    for (int exponent = decadeOf(low, series); Decade(exponent)(decadeSteps.front()) <= high; ++exponent) {
         const Decade decade(exponent);
-        for (const int *step = s.begin; step != s.end; ++step) {
-            const double v = decade(*step);
+        for (int step : decadeSteps) {
+            const double v = decade(step);
             if (v >= low && v <= high)
                 visit(v);
         }
