@@ -39,28 +39,22 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         const InductanceMeasurement &m = measurements.first();
         result.al = m.microhenries * 1000 / (m.turns * m.turns);
         slopeUh = result.al / 1000;
-    } else if (throughZero || singleTurnCount(measurements)) {
-        result.model = Model::ThroughZero;
-        result.offsetNeedsTwoTurnCounts = !throughZero;
-        double xy = 0;
-        double xx = 0;
-        for (const InductanceMeasurement &m : measurements) {
-            const double x = m.turns * m.turns;
-            xy += x * m.microhenries;
-            xx += x * x;
-        }
-        slopeUh = xy / xx;
     } else {
-        // About the means, which keeps the sums small where N^2 is large.
-        result.model = Model::WithOffset;
+        const bool withOffset = !throughZero && !singleTurnCount(measurements);
+        result.model = withOffset ? Model::WithOffset : Model::ThroughZero;
+        result.offsetNeedsTwoTurnCounts = !withOffset && !throughZero;
+        // With an offset, about the means, which keeps the sums small where
+        // N^2 is large; through zero, about the origin.
         double meanX = 0;
         double meanY = 0;
-        for (const InductanceMeasurement &m : measurements) {
-            meanX += m.turns * m.turns;
-            meanY += m.microhenries;
+        if (withOffset) {
+            for (const InductanceMeasurement &m : measurements) {
+                meanX += m.turns * m.turns;
+                meanY += m.microhenries;
+            }
+            meanX /= double(measurements.size());
+            meanY /= double(measurements.size());
         }
-        meanX /= double(measurements.size());
-        meanY /= double(measurements.size());
         double sxy = 0;
         double sxx = 0;
         for (const InductanceMeasurement &m : measurements) {
@@ -69,7 +63,8 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
             sxx += dx * dx;
         }
         slopeUh = sxy / sxx;
-        result.offsetUh = meanY - slopeUh * meanX;
+        if (withOffset)
+            result.offsetUh = meanY - slopeUh * meanX;
     }
 
     if (measurements.size() > 1)
