@@ -30,11 +30,6 @@ QString attenuationProblem(double attenDb)
 
 } // namespace
 
-AttenSolver::AttenSolver()
-{
-    m_lastText[0] = QStringLiteral("50");
-}
-
 void AttenSolver::formLoad()
 {
     *this = AttenSolver();

@@ -12,11 +12,6 @@ namespace {
 const QString tableName = QStringLiteral("quillet.ini");
 }
 
-CoreTableLocation::CoreTableLocation(const QString &programFolder, const QString &userFolder)
-    : m_programFolder(programFolder), m_userFolder(userFolder)
-{
-}
-
 CoreTableLocation CoreTableLocation::standard()
 {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -117,11 +117,6 @@ bool ResonanceSolver::solve(Working &w, int index, double v) const
     return sound;
 }
 
-void ResonanceSolver::calcTurns()
-{
-    calcTurns(m_work);
-}
-
 void ResonanceSolver::calcTurns(Working &w) const
 {
     const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);

@@ -71,11 +71,6 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
     return hint;
 }
 
-int TurnsHint::windableTurns() const
-{
-    return hasWinding && wholeTurns >= 1 && wholeTurns <= 1e6 ? int(wholeTurns) : 0;
-}
-
 TurnsHint turnsHint(const ResonanceSolver &solver, int record)
 {
     const bool inRange = record >= 1 && record <= CoreTable::MaxRecords;

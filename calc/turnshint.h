@@ -35,7 +35,7 @@ struct TurnsHint
     double errorPercent = 0;    // of wholeTurnsHenry against indHenry
     // The whole turns as a count a wire is wound with: 0 when there are none
     // or too many to count.
-    int windableTurns() const;
+    int windableTurns() const { return hasWinding && wholeTurns >= 1 && wholeTurns <= 1e6 ? int(wholeTurns) : 0; }
 
     // Set when a capacitance is known and the whole turns give an inductance.
     bool hasFrequency = false;
