@@ -169,11 +169,6 @@ StandardSeries::Pair bestOf(double value, StandardSeries::Series series, bool pa
 
 } // namespace
 
-int StandardSeries::digits(Series series)
-{
-    return series == E48 || series == E96 ? 3 : 2;
-}
-
 QString StandardSeries::name(Series series)
 {
     static const char *const names[] = { "E6", "E12", "E24", "E48", "E96" };
