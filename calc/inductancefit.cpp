@@ -2,21 +2,10 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
-
-namespace {
-
-bool singleTurnCount(const QVector<InductanceMeasurement> &measurements)
-{
-    for (const InductanceMeasurement &m : measurements)
-        if (m.turns != measurements.first().turns)
-            return false;
-    return true;
-}
-
-} // namespace
 
 InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measurements, bool throughZero)
 {
@@ -25,11 +14,12 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         result.refusal = QStringLiteral("no measurement");
         return result;
     }
-    for (const InductanceMeasurement &m : measurements) {
-        if (!isPositiveFinite(m.turns) || !isPositiveFinite(m.microhenries)) {
-            result.refusal = QStringLiteral("turns and inductance must be positive numbers");
-            return result;
-        }
+    const auto usable = [](const InductanceMeasurement &m) {
+        return isPositiveFinite(m.turns) && isPositiveFinite(m.microhenries);
+    };
+    if (!std::all_of(measurements.begin(), measurements.end(), usable)) {
+        result.refusal = QStringLiteral("turns and inductance must be positive numbers");
+        return result;
     }
 
     // Fitted on x = N^2 in turns squared and y = L in uH; slope * 1000 is AL in nH.
@@ -40,7 +30,9 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         result.al = m.microhenries * 1000 / (m.turns * m.turns);
         slopeUh = result.al / 1000;
     } else {
-        const bool withOffset = !throughZero && !singleTurnCount(measurements);
+        const auto atFirstTurns = [&](const InductanceMeasurement &m) { return m.turns == measurements.first().turns; };
+        const bool oneTurnCount = std::all_of(measurements.begin(), measurements.end(), atFirstTurns);
+        const bool withOffset = !throughZero && !oneTurnCount;
         result.model = withOffset ? Model::WithOffset : Model::ThroughZero;
         result.offsetNeedsTwoTurnCounts = !withOffset && !throughZero;
         // With an offset, about the means, which keeps the sums small where
