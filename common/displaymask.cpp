@@ -85,8 +85,7 @@ QString formatMask(double value, const QString &mask)
     while (int(decimalPart.size()) > shape.fixedDecimals && decimalPart.back() == '0')
         decimalPart.pop_back();
 
-    const bool allZero = integerPart.find_first_not_of('0') == std::string::npos
-            && decimalPart.find_first_not_of('0') == std::string::npos;
+    const bool allZero = (integerPart + decimalPart).find_first_not_of('0') == std::string::npos;
     std::string out = (value < 0 && !allZero) ? "-" : "";
     out += integerPart;
     if (!decimalPart.empty())
