@@ -149,12 +149,9 @@ QString AttenSolver::attenuationFromRatio(double ratio)
     // A square beyond the double range gives an infinite ratio.
     if (!isPositiveFinite(ratio))
         return outOfRange(QStringLiteral("The attenuation"));
-    const double attenDb = 20 * std::log(ratio) / std::log(10.0);
-    const QString problem = attenuationProblem(attenDb);
-    if (!problem.isEmpty())
-        return problem;
-    m_n.attenDb = attenDb;
-    write(1, attenDb);
+    // calcR refuses an attenuation it cannot calculate with.
+    m_n.attenDb = 20 * std::log(ratio) / std::log(10.0);
+    write(1, m_n.attenDb);
     return calcR();
 }
 
