@@ -129,14 +129,10 @@ void ResonanceSolver::calcTurns(Working &w) const
         const double wholeTurns = fieldValue(formatMask(turns, mask::whole));
         const double wire = wireLengthInches(wholeTurns, m_cores.coreWire[slot]);
         // A core of no positive AL, or one whose numbers are absurd, gets no winding.
-        if (!std::isfinite(turns) || !std::isfinite(wire) || wire < 0) {
-            w.coreTurns[slot] = 0;
-            field.clear();
-            continue;
-        }
-        w.coreTurns[slot] = turns;
-        field = formatMask(turns, mask::turns) + QStringLiteral(" turns ")
-                + formatMask(wire, mask::turns) + QLatin1Char('"');
+        const bool winds = std::isfinite(turns) && std::isfinite(wire) && wire >= 0;
+        w.coreTurns[slot] = winds ? turns : 0;
+        field = winds ? QStringLiteral("%1 turns %2\"").arg(formatMask(turns, mask::turns), formatMask(wire, mask::turns))
+                      : QString();
     }
 }
 
