@@ -30,11 +30,6 @@ QString attenuationProblem(double attenDb)
 
 } // namespace
 
-AttenSolver::AttenSolver()
-{
-    m_lastText[0] = QStringLiteral("50");
-}
-
 void AttenSolver::formLoad()
 {
     *this = AttenSolver();
@@ -45,12 +40,8 @@ void AttenSolver::erase()
 {
     for (QString &t : m_txt)
         t.clear();
+    m_n = Numbers();
     m_n.impedOhm = 0;
-    m_n.attenDb = 0;
-    m_n.r1Ohm = 0;
-    m_n.r2Ohm = 0;
-    m_n.r3Ohm = 0;
-    m_n.r4Ohm = 0;
 }
 
 void AttenSolver::txt_LostFocus(int k)
@@ -78,6 +69,11 @@ QString AttenSolver::commit(int k, double v)
     const double a = m_n.attenDb;
     const double ka = voltageRatioOfDb(a);
     const double ka2 = powerRatioOfDb(a);
+    // What a resistor gives: the impedance when the attenuation is known,
+    // else the voltage ratio when the impedance is known.
+    double impedance = 0;
+    double ratio = 0;
+    QString noRatio; // why the resistor gives no ratio with this impedance
 
     switch (k) {
     case 0:
@@ -100,27 +96,17 @@ QString AttenSolver::commit(int k, double v)
         m_n.r1Ohm = v;
         write(2, v);
         write(3, v);
-        if (a > 0) {
-            m_n.impedOhm = v * (ka - 1) / (ka + 1);
-        } else if (z > 0) {
-            if (!(v > z))
-                return QStringLiteral("R1 must be larger than the impedance when no attenuation is set");
-            return attenuationFromRatio((v + z) / (v - z));
-        } else {
-            return QString();
-        }
+        impedance = v * (ka - 1) / (ka + 1);
+        ratio = (v + z) / (v - z);
+        if (!(v > z))
+            noRatio = QStringLiteral("R1 must be larger than the impedance when no attenuation is set");
         break;
 
     case 4:
         m_n.r2Ohm = v;
         write(4, v);
-        if (a > 0) {
-            m_n.impedOhm = 2 * v * ka / (ka2 - 1);
-        } else if (z > 0) {
-            return attenuationFromRatio((v + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / z);
-        } else {
-            return QString();
-        }
+        impedance = 2 * v * ka / (ka2 - 1);
+        ratio = (v + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / z;
         break;
 
     case 5:
@@ -128,37 +114,33 @@ QString AttenSolver::commit(int k, double v)
         m_n.r3Ohm = v;
         write(5, v);
         write(6, v);
-        if (a > 0) {
-            m_n.impedOhm = v * (ka + 1) / (ka - 1);
-        } else if (z > 0) {
-            if (!(v < z))
-                return QStringLiteral("R3 must be smaller than the impedance when no attenuation is set");
-            return attenuationFromRatio((v + z) / (z - v));
-        } else {
-            return QString();
-        }
+        impedance = v * (ka + 1) / (ka - 1);
+        ratio = (v + z) / (z - v);
+        if (!(v < z))
+            noRatio = QStringLiteral("R3 must be smaller than the impedance when no attenuation is set");
         break;
 
     case 7:
         m_n.r4Ohm = v;
         write(7, v);
-        if (a > 0) {
-            m_n.impedOhm = v * (ka2 - 1) / (2 * ka);
-        } else if (z > 0) {
-            return attenuationFromRatio((z + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / v);
-        } else {
-            return QString();
-        }
+        impedance = v * (ka2 - 1) / (2 * ka);
+        ratio = (z + std::sqrt(std::pow(v, 2) + std::pow(z, 2))) / v;
         break;
 
     default:
         return QString();
     }
 
+    if (!(a > 0)) {
+        if (!(z > 0))
+            return QString();
+        return noRatio.isEmpty() ? attenuationFromRatio(ratio) : noRatio;
+    }
     // A resistor with a known attenuation has moved the impedance.
-    if (!isPositiveFinite(m_n.impedOhm))
+    m_n.impedOhm = impedance;
+    if (!isPositiveFinite(impedance))
         return outOfRange(QStringLiteral("The impedance"));
-    write(0, m_n.impedOhm);
+    write(0, impedance);
     return calcR();
 }
 
@@ -167,12 +149,9 @@ QString AttenSolver::attenuationFromRatio(double ratio)
     // A square beyond the double range gives an infinite ratio.
     if (!isPositiveFinite(ratio))
         return outOfRange(QStringLiteral("The attenuation"));
-    const double attenDb = 20 * std::log(ratio) / std::log(10.0);
-    const QString problem = attenuationProblem(attenDb);
-    if (!problem.isEmpty())
-        return problem;
-    m_n.attenDb = attenDb;
-    write(1, attenDb);
+    // calcR refuses an attenuation it cannot calculate with.
+    m_n.attenDb = 20 * std::log(ratio) / std::log(10.0);
+    write(1, m_n.attenDb);
     return calcR();
 }
 
@@ -189,14 +168,10 @@ QString AttenSolver::calcR()
     const double r2 = (z / 2) * (k2 - 1) / k;
     const double r3 = z * (k - 1) / (k + 1);
     const double r4 = (2 * z) * k / (k2 - 1);
-    if (!isPositiveFinite(r1))
-        return outOfRange(QStringLiteral("R1"));
-    if (!isPositiveFinite(r2))
-        return outOfRange(QStringLiteral("R2"));
-    if (!isPositiveFinite(r3))
-        return outOfRange(QStringLiteral("R3"));
-    if (!isPositiveFinite(r4))
-        return outOfRange(QStringLiteral("R4"));
+    const double resistors[] = { r1, r2, r3, r4 };
+    for (int i = 0; i < 4; ++i)
+        if (!isPositiveFinite(resistors[i]))
+            return outOfRange(QStringLiteral("R%1").arg(i + 1));
 
     m_n.r1Ohm = r1;
     m_n.r2Ohm = r2;

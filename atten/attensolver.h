@@ -16,8 +16,6 @@ class AttenSolver
 public:
     static constexpr int FieldCount = 8;
 
-    AttenSolver();
-
     const QString &text(int index) const { return m_txt[std::size_t(index)]; }
     void setText(int index, const QString &text) { m_txt[std::size_t(index)] = text; }
     const std::array<QString, FieldCount> &texts() const { return m_txt; }
@@ -62,7 +60,7 @@ private:
     void write(int index, double value);
 
     std::array<QString, FieldCount> m_txt;
-    std::array<QString, FieldCount> m_lastText;
+    std::array<QString, FieldCount> m_lastText { QStringLiteral("50") };
     Numbers m_n;
     QString m_refusal;
 };

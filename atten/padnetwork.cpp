@@ -2,7 +2,9 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace corvane {
@@ -120,12 +122,10 @@ PadNetwork PadNetwork::of(const Pad &pad, double zIn, double zOut, double inputW
     // through the pad the input's share of it times the pad's transfer.
     const double withPad = n.inputOhm / (zIn + n.inputOhm) * transfer;
     n.lossDb = 20 * std::log10(zOut / (zIn + zOut) / withPad);
-    n.reflection = std::fabs(n.inputOhm - zIn) / (n.inputOhm + zIn);
-    n.returnLossDb = n.reflection > 0 ? -20 * std::log10(n.reflection) : std::numeric_limits<double>::infinity();
-    bool finite = std::isfinite(n.loadWatts);
-    for (double w : n.watts)
-        finite = finite && std::isfinite(w);
-    n.valid = finite && std::isfinite(n.lossDb) && isPositiveFinite(n.inputOhm);
+    const double reflection = std::fabs(n.inputOhm - zIn) / (n.inputOhm + zIn);
+    n.returnLossDb = reflection > 0 ? -20 * std::log10(reflection) : std::numeric_limits<double>::infinity();
+    const bool finite = std::all_of(std::begin(n.watts), std::end(n.watts), [](double w) { return std::isfinite(w); });
+    n.valid = finite && std::isfinite(n.loadWatts) && std::isfinite(n.lossDb) && isPositiveFinite(n.inputOhm);
     return n;
 }
 

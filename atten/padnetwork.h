@@ -17,8 +17,7 @@ struct PadNetwork
     // exact design between equal impedances it is the attenuation asked for.
     double lossDb = 0;
     double inputOhm = 0;      // looking into the pad terminated in zOut
-    double reflection = 0;    // |Zin - zIn| / (Zin + zIn)
-    double returnLossDb = 0;  // -20 log10(reflection); infinite when matched
+    double returnLossDb = 0;  // -20 log10(|Zin - zIn| / (Zin + zIn)); infinite when matched
     double inputWatts = 0;
     double watts[Pad::PlaceCount] = {}; // in each part; they and the load add up to inputWatts
     double loadWatts = 0;

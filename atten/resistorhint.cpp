@@ -22,12 +22,9 @@ PadNetwork figures(Pad::Kind kind, double outer, double middle, double z)
 ResistorHint::StandardPad standardPad(StandardSeries::Series series, Pad::Kind kind, double outer, double middle,
                                       double z)
 {
-    ResistorHint::StandardPad pad;
-    pad.series = series;
-    pad.outer = StandardSeries::nearest(outer, series);
-    pad.middle = StandardSeries::nearest(middle, series);
-    pad.figures = figures(kind, pad.outer, pad.middle, z);
-    return pad;
+    const double outerPart = StandardSeries::nearest(outer, series);
+    const double middlePart = StandardSeries::nearest(middle, series);
+    return { series, outerPart, middlePart, figures(kind, outerPart, middlePart, z) };
 }
 
 StandardSeries::Pair bestPair(double ohms)
@@ -43,9 +40,7 @@ QString ohms(double value)
 
 QString returnLossText(double db)
 {
-    if (db > MatchedReturnLossDb)
-        return QStringLiteral("> %1 dB").arg(MatchedReturnLossDb);
-    return QString::number(db, 'f', 1) + QStringLiteral(" dB");
+    return db > MatchedReturnLossDb ? QStringLiteral("> %1 dB").arg(MatchedReturnLossDb) : dbText(db, 1);
 }
 
 QString figuresLine(const PadNetwork &figures)

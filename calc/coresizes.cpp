@@ -2,7 +2,7 @@
 
 #include "textlinereader.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -14,21 +14,12 @@ namespace {
 
 // A size line needs far less; a longer one is reported, not read.
 constexpr qsizetype KeptBytes = 1000;
-constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 
 bool isSizeLine(const QByteArray &line)
 {
     static const QRegularExpression keyword(QStringLiteral("^size([ \\t]|$)"),
                                             QRegularExpression::CaseInsensitiveOption);
     return keyword.match(QString::fromLatin1(line.left(5))).hasMatch();
-}
-
-// Inches written with "." whatever the user's locale: the file is shared.
-bool readInches(const QString &text, double &value)
-{
-    bool ok = false;
-    value = QLocale::c().toDouble(text, &ok);
-    return ok && std::isfinite(value);
 }
 
 // The size of a SIZE line, or the reason it gives none.
@@ -44,7 +35,10 @@ QString parseSize(const QString &line, CoreSize &size)
     const char *labels[] = { "OD", "ID", "HEIGHT" };
     double *values[] = { &size.outerInches, &size.innerInches, &size.heightInches };
     for (int i = 0; i < 3; ++i) {
-        if (!readInches(fields.at(2 + i), *values[i]))
+        // Inches written with "." whatever the user's locale: the file is shared.
+        bool ok = false;
+        *values[i] = QLocale::c().toDouble(fields.at(2 + i), &ok);
+        if (!ok || !std::isfinite(*values[i]))
             return QStringLiteral("%1 '%2' is not a number of inches (\".\" is the decimal point)")
                 .arg(QLatin1String(labels[i]), fields.at(2 + i));
     }
@@ -59,32 +53,20 @@ QString parseSize(const QString &line, CoreSize &size)
 
 } // namespace
 
-CoreSizes CoreSizes::load(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return read(file);
-}
-
 CoreSizes CoreSizes::read(QIODevice &device)
 {
     CoreSizes result;
     TextLineReader lines(device, KeptBytes);
     while (lines.next()) {
-        QByteArray head = lines.head();
-        if (lines.lineNumber() == 1 && head.startsWith(ByteOrderMark))
-            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        const QByteArray &head = lines.head();
         if (!isSizeLine(head))
             continue;
         const int number = lines.lineNumber();
         CoreSize size;
         QString reason = lines.cut() ? QStringLiteral("longer than %1 bytes").arg(KeptBytes)
                                      : parseSize(QString::fromUtf8(head), size);
-        if (reason.isEmpty()) {
-            if (const CoreSize *first = result.named(size.name))
-                reason = QStringLiteral("%1 has a size already (line %2)").arg(size.name).arg(first->lineNumber);
-        }
+        if (const CoreSize *first = reason.isEmpty() ? result.named(size.name) : nullptr)
+            reason = QStringLiteral("%1 has a size already (line %2)").arg(size.name).arg(first->lineNumber);
         if (!reason.isEmpty()) {
             result.badLines.append({ number, reason });
             continue;

@@ -28,8 +28,6 @@ struct CoreSizes
     };
     QVector<BadLine> badLines;
 
-    // A file that cannot be opened gives no sizes.
-    static CoreSizes load(const QString &path);
     // Reads the whole device, lines of any length, line ends as the records have them.
     static CoreSizes read(QIODevice &device);
 

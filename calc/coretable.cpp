@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringList>
 
 #include <cmath>
 
@@ -17,20 +18,10 @@ namespace {
 constexpr int KeptCharacters = 100;
 constexpr int RecordCharacters = 99;
 // Enough bytes for 100 characters of up to four bytes each, and a byte order mark.
-constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 constexpr qsizetype KeptBytes = 4 * KeptCharacters + 3;
 
 // Characters here are code points, so a character outside the basic plane
 // (two UTF-16 units) counts once and is never cut in half.
-qsizetype characterCount(const QString &text)
-{
-    qsizetype count = 0;
-    for (QChar c : text)
-        if (!c.isLowSurrogate())
-            ++count;
-    return count;
-}
-
 QString leftCharacters(const QString &text, qsizetype count)
 {
     qsizetype seen = 0;
@@ -42,18 +33,6 @@ QString leftCharacters(const QString &text, qsizetype count)
         ++seen;
     }
     return text;
-}
-
-// Only the space character is trimmed: a tab belongs to its field.
-QString trimmedSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
 }
 
 // The numbers of the table are written by hand in a text editor: the user's
@@ -101,40 +80,35 @@ public:
         if (!head.startsWith(QLatin1Char('@')))
             return;
         const QString line = head.toUpper();
-        if (characterCount(line) < 2)
+        if (line.size() < 2)
             return skip(lineNumber, QStringLiteral("nothing after \"@\""));
 
-        QString rest = trimmedSpaces(leftCharacters(line.mid(1), RecordCharacters));
-        if (rest.isEmpty())
+        // Fields are separated by spaces only: a tab belongs to its field.
+        const QStringList fields =
+                leftCharacters(line.mid(1), RecordCharacters).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.isEmpty())
             return skip(lineNumber, QStringLiteral("no name"));
-        qsizetype space = rest.indexOf(QLatin1Char(' '));
-        if (space < 0) {
-            return skip(lineNumber, rest.contains(QLatin1Char('\t'))
+        if (fields.size() == 1) {
+            return skip(lineNumber, fields.first().contains(QLatin1Char('\t'))
                                 ? QStringLiteral("no AL (a tab does not separate fields, a space does)")
                                 : QStringLiteral("no AL"));
         }
-        const QString name = rest.left(space);
-        rest = trimmedSpaces(rest.mid(space));
-
-        space = rest.indexOf(QLatin1Char(' '));
-        if (space < 0)
+        if (fields.size() == 2)
             return skip(lineNumber, QStringLiteral("no wire length per turn"));
-        const QString alText = rest.left(space);
-        rest = trimmedSpaces(rest.mid(space));
-        if (rest.contains(QLatin1Char(' ')))
+        if (fields.size() > 3)
             return skip(lineNumber, QStringLiteral("a fourth field"));
 
         double al = 0;
         double wire = 0;
-        if (!m_numbers.read(alText, al))
+        if (!m_numbers.read(fields.at(1), al))
             return skip(lineNumber, QStringLiteral("AL is not a number"));
-        if (!m_numbers.read(rest, wire))
+        if (!m_numbers.read(fields.at(2), wire))
             return skip(lineNumber, QStringLiteral("wire length per turn is not a number"));
 
         // Only an accepted record takes a slot, so the slots after the last
         // record stay empty.
         const std::size_t slot = std::size_t(++m_table.coreCount);
-        m_table.coreName[slot] = name;
+        m_table.coreName[slot] = fields.at(0);
         m_table.coreAL[slot] = al;
         m_table.coreWire[slot] = wire;
     }
@@ -187,9 +161,7 @@ CoreTable CoreTable::read(QIODevice &device)
     // of any length costs no memory and a huge one is skipped at memory speed.
     TextLineReader lines(device, KeptBytes);
     while (table.coreCount < MaxRecords && lines.next()) {
-        QByteArray head = lines.head();
-        if (lines.lineNumber() == 1 && head.startsWith(ByteOrderMark))
-            head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
+        const QByteArray &head = lines.head();
         if (head.startsWith('@')) // anything else is a comment: no need to decode it
             parser.parse(leftCharacters(QString::fromUtf8(head), KeptCharacters), lines.lineNumber());
     }

@@ -12,11 +12,6 @@ namespace {
 const QString tableName = QStringLiteral("quillet.ini");
 }
 
-CoreTableLocation::CoreTableLocation(const QString &programFolder, const QString &userFolder)
-    : m_programFolder(programFolder), m_userFolder(userFolder)
-{
-}
-
 CoreTableLocation CoreTableLocation::standard()
 {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -57,17 +52,15 @@ QString CoreTableLocation::tableToEdit(bool programWritable, QString *error) con
     if (programWritable || user.isEmpty())
         return programTable();
 
-    if (!QDir().mkpath(m_userFolder)) {
-        if (error)
-            *error = QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(m_userFolder));
-        return QString();
-    }
     // Start the copy from the program's table so the user edits what they see.
-    const bool copied = program.exists() ? QFile::copy(program.filePath(), user)
-                                         : QFile(user).open(QIODevice::WriteOnly);
-    if (!copied) {
+    QString problem;
+    if (!QDir().mkpath(m_userFolder))
+        problem = QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(m_userFolder));
+    else if (!(program.exists() ? QFile::copy(program.filePath(), user) : QFile(user).open(QIODevice::WriteOnly)))
+        problem = QStringLiteral("Cannot copy the core table to %1.").arg(QDir::toNativeSeparators(user));
+    if (!problem.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Cannot copy the core table to %1.").arg(QDir::toNativeSeparators(user));
+            *error = problem;
         return QString();
     }
     // A copy of a read-only installed file is read-only too: the user must be able to edit it.

@@ -12,7 +12,8 @@ class CoreTableLocation
 {
 public:
     // The program's folder and the user's configuration folder for Corvane.
-    CoreTableLocation(const QString &programFolder, const QString &userFolder);
+    CoreTableLocation(const QString &programFolder, const QString &userFolder)
+        : m_programFolder(programFolder), m_userFolder(userFolder) {}
     // The folders of the running program and of the current user.
     static CoreTableLocation standard();
 

@@ -1,25 +1,11 @@
 #include "inductancefit.h"
 
+#include "numbers.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
-
-namespace {
-
-bool positive(double value)
-{
-    return std::isfinite(value) && value > 0;
-}
-
-bool singleTurnCount(const QVector<InductanceMeasurement> &measurements)
-{
-    for (const InductanceMeasurement &m : measurements)
-        if (m.turns != measurements.first().turns)
-            return false;
-    return true;
-}
-
-} // namespace
 
 InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measurements, bool throughZero)
 {
@@ -28,11 +14,12 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         result.refusal = QStringLiteral("no measurement");
         return result;
     }
-    for (const InductanceMeasurement &m : measurements) {
-        if (!positive(m.turns) || !positive(m.microhenries)) {
-            result.refusal = QStringLiteral("turns and inductance must be positive numbers");
-            return result;
-        }
+    const auto usable = [](const InductanceMeasurement &m) {
+        return isPositiveFinite(m.turns) && isPositiveFinite(m.microhenries);
+    };
+    if (!std::all_of(measurements.begin(), measurements.end(), usable)) {
+        result.refusal = QStringLiteral("turns and inductance must be positive numbers");
+        return result;
     }
 
     // Fitted on x = N^2 in turns squared and y = L in uH; slope * 1000 is AL in nH.
@@ -42,28 +29,24 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
         const InductanceMeasurement &m = measurements.first();
         result.al = m.microhenries * 1000 / (m.turns * m.turns);
         slopeUh = result.al / 1000;
-    } else if (throughZero || singleTurnCount(measurements)) {
-        result.model = Model::ThroughZero;
-        result.offsetNeedsTwoTurnCounts = !throughZero;
-        double xy = 0;
-        double xx = 0;
-        for (const InductanceMeasurement &m : measurements) {
-            const double x = m.turns * m.turns;
-            xy += x * m.microhenries;
-            xx += x * x;
-        }
-        slopeUh = xy / xx;
     } else {
-        // About the means, which keeps the sums small where N^2 is large.
-        result.model = Model::WithOffset;
+        const auto atFirstTurns = [&](const InductanceMeasurement &m) { return m.turns == measurements.first().turns; };
+        const bool oneTurnCount = std::all_of(measurements.begin(), measurements.end(), atFirstTurns);
+        const bool withOffset = !throughZero && !oneTurnCount;
+        result.model = withOffset ? Model::WithOffset : Model::ThroughZero;
+        result.offsetNeedsTwoTurnCounts = !withOffset && !throughZero;
+        // With an offset, about the means, which keeps the sums small where
+        // N^2 is large; through zero, about the origin.
         double meanX = 0;
         double meanY = 0;
-        for (const InductanceMeasurement &m : measurements) {
-            meanX += m.turns * m.turns;
-            meanY += m.microhenries;
+        if (withOffset) {
+            for (const InductanceMeasurement &m : measurements) {
+                meanX += m.turns * m.turns;
+                meanY += m.microhenries;
+            }
+            meanX /= double(measurements.size());
+            meanY /= double(measurements.size());
         }
-        meanX /= double(measurements.size());
-        meanY /= double(measurements.size());
         double sxy = 0;
         double sxx = 0;
         for (const InductanceMeasurement &m : measurements) {
@@ -72,12 +55,13 @@ InductanceFit InductanceFit::fit(const QVector<InductanceMeasurement> &measureme
             sxx += dx * dx;
         }
         slopeUh = sxy / sxx;
-        result.offsetUh = meanY - slopeUh * meanX;
+        if (withOffset)
+            result.offsetUh = meanY - slopeUh * meanX;
     }
 
     if (measurements.size() > 1)
         result.al = slopeUh * 1000;
-    if (!positive(result.al)) {
+    if (!isPositiveFinite(result.al)) {
         // Only a fit of two turn counts can slope the wrong way; otherwise the
         // numbers are too large or too small to work with.
         if (result.model != Model::WithOffset || !std::isfinite(result.al))

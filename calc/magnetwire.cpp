@@ -61,8 +61,7 @@ QString MagnetWire::displayName() const
 
 double MagnetWire::ohmsPerMetre() const
 {
-    const double areaMm2 = Pi / 4 * bareMm * bareMm;
-    return CopperResistivity / areaMm2;
+    return CopperResistivity / (Pi / 4 * bareMm * bareMm); // over the area in mm^2
 }
 
 const QVector<MagnetWire> &MagnetWire::awgTable()

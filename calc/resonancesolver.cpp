@@ -49,123 +49,72 @@ bool ResonanceSolver::solve(Working &w, int index, double v) const
     bool sound = true;
     // Shows a working value in its field, in its display unit and mask.
     auto show = [&](int field) {
-        double value = 0;
-        double shown = 0;
-        QString text;
-        switch (field) {
-        case Frequency:
-            value = w.freqHz;
-            shown = w.freqHz / 1e6;
-            text = formatMask(shown, mask::frequency);
-            break;
-        case Capacitance:
-            value = w.capFarad;
-            shown = w.capFarad * 1e12;
-            text = formatMask(shown, mask::whole);
-            break;
-        case Inductance:
-            value = w.indHenry;
-            shown = w.indHenry * 1e6;
-            text = formatMask(shown, mask::inductance);
-            break;
-        default:
-            value = w.reactOhm;
-            shown = w.reactOhm;
-            text = formatMask(shown, mask::whole);
-            break;
-        }
+        const double values[] = { w.freqHz, w.capFarad, w.indHenry, w.reactOhm };
+        const double shownValues[] = { w.freqHz / 1e6, w.capFarad * 1e12, w.indHenry * 1e6, w.reactOhm };
+        const QString *masks[] = { &mask::frequency, &mask::whole, &mask::inductance, &mask::whole };
+        const double shown = shownValues[field];
         // Kept only finite and positive: zero would mark the quantity as not
         // given, and later divisions rely on it.
-        sound = sound && isPositiveFinite(value) && std::isfinite(shown);
-        w.txt[std::size_t(field)] = text;
+        sound = sound && isPositiveFinite(values[field]) && std::isfinite(shown);
+        w.txt[std::size_t(field)] = formatMask(shown, *masks[field]);
     };
 
     // (a) .. (g): the resonance relations, each in this order of operations.
+    // A new inductance rewrites the turns column.
     auto a = [&] { w.reactOhm = 1 / ((w.freqHz * TwoPi) * w.capFarad); show(Impedance); };
     auto b = [&] { w.reactOhm = (w.freqHz * TwoPi) * w.indHenry; show(Impedance); };
-    auto c = [&] { w.indHenry = w.reactOhm / (w.freqHz * TwoPi); show(Inductance); };
+    auto c = [&] { w.indHenry = w.reactOhm / (w.freqHz * TwoPi); show(Inductance); calcTurns(w); };
     auto d = [&] { w.capFarad = 1 / ((w.freqHz * TwoPi) * w.reactOhm); show(Capacitance); };
     auto e = [&] { w.freqHz = 1 / (std::sqrt(w.indHenry * w.capFarad) * TwoPi); show(Frequency); };
     auto f = [&] { w.freqHz = 1 / ((w.capFarad * TwoPi) * w.reactOhm); show(Frequency); };
     auto g = [&] { w.freqHz = w.reactOhm / (w.indHenry * TwoPi); show(Frequency); };
-    auto turns = [&] { calcTurns(w); };
 
-    // The entered quantity, shown again in its display format.
+    // The entered quantity, shown again in its display format; turns enter an inductance.
+    const int entered = index < FirstTurnsField ? index : Inductance;
     switch (index) {
     case Frequency:
         w.freqHz = v * 1e6;
-        show(Frequency);
         break;
     case Capacitance:
         w.capFarad = v * 1e-12;
-        show(Capacitance);
         break;
     case Inductance:
         w.indHenry = v / 1e6;
-        show(Inductance);
-        turns();
         break;
     case Impedance:
         w.reactOhm = v;
-        show(Impedance);
         break;
-    default: {
-        const int record = recordOf(index);
-        w.indHenry = (v * v * m_cores.coreAL[std::size_t(record)]) / 1e9;
-        show(Inductance);
-        turns(); // rewrites this core's own field too
+    default:
+        w.indHenry = (v * v * m_cores.coreAL[std::size_t(recordOf(index))]) / 1e9;
         break;
     }
-    }
+    show(entered);
+    if (entered == Inductance)
+        calcTurns(w); // rewrites an entered core's own field too
     if (!sound)
         return false;
 
-    // With one more known quantity the other two follow; the first known one
-    // in the order of priority is kept, the rest are overwritten.
-    switch (index) {
-    case Frequency:
-        if (w.capFarad != 0) {
-            a(); c(); turns();
-        } else if (w.indHenry != 0) {
-            b(); d();
-        } else if (w.reactOhm != 0) {
-            c(); d(); turns();
-        }
-        break;
-    case Capacitance:
-        if (w.freqHz != 0) {
-            a(); c(); turns();
-        } else if (w.indHenry != 0) {
-            e(); b();
-        } else if (w.reactOhm != 0) {
-            f(); c(); turns();
-        }
-        break;
-    case Impedance:
-        if (w.freqHz != 0) {
-            c(); d(); turns();
-        } else if (w.capFarad != 0) {
-            f(); c(); turns();
-        } else if (w.indHenry != 0) {
-            g(); d();
-        }
-        break;
-    default: // inductance or turns: the turns column is already up to date
-        if (w.freqHz != 0) {
-            b(); d();
-        } else if (w.capFarad != 0) {
-            e(); b();
-        } else if (w.reactOhm != 0) {
-            g(); d();
-        }
-        break;
+    // With one more known quantity the other two follow from the pair. The
+    // first other known one in field order is kept, the rest are overwritten.
+    const double known[] = { w.freqHz, w.capFarad, w.indHenry, w.reactOhm };
+    int other = Frequency;
+    while (other <= Impedance && (other == entered || known[other] == 0))
+        ++other;
+    auto knownPair = [&](int p, int q) { return (entered == p && other == q) || (entered == q && other == p); };
+    if (knownPair(Frequency, Capacitance)) {
+        a(); c();
+    } else if (knownPair(Frequency, Inductance)) {
+        b(); d();
+    } else if (knownPair(Frequency, Impedance)) {
+        c(); d();
+    } else if (knownPair(Capacitance, Inductance)) {
+        e(); b();
+    } else if (knownPair(Capacitance, Impedance)) {
+        f(); c();
+    } else if (knownPair(Inductance, Impedance)) {
+        g(); d();
     }
     return sound;
-}
-
-void ResonanceSolver::calcTurns()
-{
-    calcTurns(m_work);
 }
 
 void ResonanceSolver::calcTurns(Working &w) const
@@ -180,14 +129,10 @@ void ResonanceSolver::calcTurns(Working &w) const
         const double wholeTurns = fieldValue(formatMask(turns, mask::whole));
         const double wire = wireLengthInches(wholeTurns, m_cores.coreWire[slot]);
         // A core of no positive AL, or one whose numbers are absurd, gets no winding.
-        if (!std::isfinite(turns) || !std::isfinite(wire) || wire < 0) {
-            w.coreTurns[slot] = 0;
-            field.clear();
-            continue;
-        }
-        w.coreTurns[slot] = turns;
-        field = formatMask(turns, mask::turns) + QStringLiteral(" turns ")
-                + formatMask(wire, mask::turns) + QLatin1Char('"');
+        const bool winds = std::isfinite(turns) && std::isfinite(wire) && wire >= 0;
+        w.coreTurns[slot] = winds ? turns : 0;
+        field = winds ? QStringLiteral("%1 turns %2\"").arg(formatMask(turns, mask::turns), formatMask(wire, mask::turns))
+                      : QString();
     }
 }
 
@@ -195,10 +140,7 @@ void ResonanceSolver::erase()
 {
     for (int i = Frequency; i <= Impedance; ++i)
         m_work.txt[std::size_t(i)].clear();
-    m_work.capFarad = 0;
-    m_work.indHenry = 0;
-    m_work.freqHz = 0;
-    m_work.reactOhm = 0;
+    m_work.capFarad = m_work.indHenry = m_work.freqHz = m_work.reactOhm = 0;
     const int count = qBound(0, m_cores.coreCount, CoreTable::MaxRecords);
     for (int i = 1; i <= count; ++i) {
         m_work.txt[std::size_t(turnsField(i))].clear();

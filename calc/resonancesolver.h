@@ -36,7 +36,7 @@ public:
     // Empties the four top fields and the loaded cores' turns, zeroes the numbers.
     void erase();
     // Rewrites every loaded core's turns field for the current inductance.
-    void calcTurns();
+    void calcTurns() { calcTurns(m_work); }
 
     double freqHz() const { return m_work.freqHz; }
     double capFarad() const { return m_work.capFarad; }

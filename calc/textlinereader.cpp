@@ -8,14 +8,13 @@ namespace corvane {
 
 namespace {
 constexpr qsizetype ChunkBytes = 64 * 1024;
+constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
 }
 
 TextLineReader::TextLineReader(QIODevice &device, qsizetype keptBytes)
-    : m_device(device), m_keptBytes(keptBytes), m_buffer(new char[std::size_t(ChunkBytes)])
+    : m_device(device), m_keptBytes(keptBytes), m_buffer(ChunkBytes, Qt::Uninitialized)
 {
 }
-
-TextLineReader::~TextLineReader() = default;
 
 bool TextLineReader::fill()
 {
@@ -23,7 +22,7 @@ bool TextLineReader::fill()
         return true;
     if (m_atEnd)
         return false;
-    const qint64 got = m_device.read(m_buffer.get(), ChunkBytes);
+    const qint64 got = m_device.read(m_buffer.data(), ChunkBytes);
     m_position = 0;
     m_size = got > 0 ? qsizetype(got) : 0;
     m_atEnd = got <= 0;
@@ -36,7 +35,7 @@ bool TextLineReader::next()
     m_cut = false;
     bool started = false;
     while (fill()) {
-        const char *const data = m_buffer.get();
+        const char *const data = m_buffer.constData();
         const char c = data[m_position];
         if (c == '\n' && m_afterCR) {
             m_afterCR = false;
@@ -64,6 +63,8 @@ bool TextLineReader::next()
         return false;
     if (m_lineNumber < std::numeric_limits<int>::max())
         ++m_lineNumber;
+    if (m_lineNumber == 1 && m_head.startsWith(ByteOrderMark))
+        m_head.remove(0, qsizetype(sizeof ByteOrderMark - 1));
     return true;
 }
 

@@ -2,20 +2,18 @@
 
 #include <QByteArray>
 
-#include <memory>
-
 class QIODevice;
 
 namespace corvane {
 
 // Reads a device line by line as the core table file is read: a line ends at
-// CR LF, CR or LF, a last line without a line end counts, and only the head of
-// each line is kept, so a line of any length costs no memory.
+// CR LF, CR or LF, a last line without a line end counts, a UTF-8 byte order
+// mark before the first line is dropped, and only the head of each line is
+// kept, so a line of any length costs no memory.
 class TextLineReader
 {
 public:
     TextLineReader(QIODevice &device, qsizetype keptBytes);
-    ~TextLineReader();
 
     // Moves to the next line; false once the device has no line left.
     bool next();
@@ -30,7 +28,7 @@ private:
 
     QIODevice &m_device;
     const qsizetype m_keptBytes;
-    std::unique_ptr<char[]> m_buffer;
+    QByteArray m_buffer;
     qsizetype m_position = 0;
     qsizetype m_size = 0;
     bool m_afterCR = false; // an LF right after a CR ends no second line

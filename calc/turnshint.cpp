@@ -22,9 +22,10 @@ QString plain(double value)
     return significantText(value, 6);
 }
 
-QString turnsWord(double n)
+// "10 turns give", "1 turn gives".
+QString turnsGive(double n)
 {
-    return n == 1 ? QStringLiteral("turn gives") : QStringLiteral("turns give");
+    return QString::number(n, 'f', 0) + (n == 1 ? QStringLiteral(" turn gives") : QStringLiteral(" turns give"));
 }
 
 QString megahertz(double hz)
@@ -71,21 +72,11 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
     return hint;
 }
 
-int TurnsHint::windableTurns() const
-{
-    return hasWinding && wholeTurns >= 1 && wholeTurns <= 1e6 ? int(wholeTurns) : 0;
-}
-
 TurnsHint turnsHint(const ResonanceSolver &solver, int record)
 {
     const bool inRange = record >= 1 && record <= CoreTable::MaxRecords;
     return turnsHint(solver.cores(), record, inRange ? solver.coreTurns(record) : 0, solver.indHenry(),
                      solver.capFarad());
-}
-
-QString turnsHintText(const TurnsHint &hint)
-{
-    return turnsHintText(hint, turnsHintHeading(hint));
 }
 
 QString turnsHintHeading(const TurnsHint &hint)
@@ -108,15 +99,13 @@ QString turnsHintText(const TurnsHint &hint, const QString &heading)
     if (!(hint.alNh > 0))
         lines << QStringLiteral("No winding can be worked out with this AL");
     if (hint.hasWinding) {
-        const QString n = QString::number(hint.wholeTurns, 'f', 0);
         lines << QStringLiteral("Exact turns: %1").arg(QString::number(hint.exactTurns, 'f', 3));
-        lines << QStringLiteral("%1 %2 %3 µH: %4 against %5 µH")
-                         .arg(n, turnsWord(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
+        lines << QStringLiteral("%1 %2 µH: %3 against %4 µH")
+                         .arg(turnsGive(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
                               signedPercent(hint.errorPercent), fixed(hint.indHenry * 1e6, 4));
         if (hint.hasFrequency)
-            lines << QStringLiteral("With %1 pF, %2 %3 resonance at %4 MHz")
-                             .arg(plain(hint.capFarad * 1e12), n, turnsWord(hint.wholeTurns),
-                                  megahertz(hint.wholeTurnsFreqHz));
+            lines << QStringLiteral("With %1 pF, %2 resonance at %3 MHz")
+                             .arg(plain(hint.capFarad * 1e12), turnsGive(hint.wholeTurns), megahertz(hint.wholeTurnsFreqHz));
         if (hint.size && hint.windableTurns() > 0)
             lines << oneLayerLine(*hint.size, hint.windableTurns());
     }
@@ -127,9 +116,9 @@ QString wholeTurnsSummary(const TurnsHint &hint)
 {
     if (!hint.hasWinding)
         return QString();
-    QString text = QStringLiteral("%1 %2 %3 uH (%4)")
-                           .arg(QString::number(hint.wholeTurns, 'f', 0), turnsWord(hint.wholeTurns),
-                                fixed(hint.wholeTurnsHenry * 1e6, 4), signedPercent(hint.errorPercent));
+    QString text = QStringLiteral("%1 %2 uH (%3)")
+                           .arg(turnsGive(hint.wholeTurns), fixed(hint.wholeTurnsHenry * 1e6, 4),
+                                signedPercent(hint.errorPercent));
     if (hint.hasFrequency)
         text += QStringLiteral(", resonant at %1 MHz with %2 pF")
                         .arg(megahertz(hint.wholeTurnsFreqHz), plain(hint.capFarad * 1e12));

@@ -35,7 +35,7 @@ struct TurnsHint
     double errorPercent = 0;    // of wholeTurnsHenry against indHenry
     // The whole turns as a count a wire is wound with: 0 when there are none
     // or too many to count.
-    int windableTurns() const;
+    int windableTurns() const { return hasWinding && wholeTurns >= 1 && wholeTurns <= 1e6 ? int(wholeTurns) : 0; }
 
     // Set when a capacitance is known and the whole turns give an inductance.
     bool hasFrequency = false;
@@ -51,15 +51,12 @@ TurnsHint turnsHint(const CoreTable &cores, int record, double exactTurns, doubl
 // The same from the solver's state.
 TurnsHint turnsHint(const ResonanceSolver &solver, int record);
 
-// The tooltip text: several lines, or for a slot without a core one line
-// that says so.
-QString turnsHintText(const TurnsHint &hint);
-
 // The first line of the tooltip, which depends on the core table alone: the
 // core's figures, or the line that says the slot has no core.
 QString turnsHintHeading(const TurnsHint &hint);
-// The tooltip text with its first line made beforehand by turnsHintHeading,
-// so that a window makes the fifty headings once rather than on every change.
+// The tooltip text, its first line made beforehand by turnsHintHeading so
+// that a window makes the fifty headings once rather than on every change:
+// several lines, or for a slot without a core the heading alone.
 QString turnsHintText(const TurnsHint &hint, const QString &heading);
 
 // The one-line summary of the winding for the command line, or an empty text

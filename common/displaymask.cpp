@@ -18,23 +18,13 @@ struct MaskShape
 
 MaskShape shapeOf(const QString &mask)
 {
-    MaskShape shape;
     const qsizetype point = mask.indexOf(QLatin1Char('.'));
-    const QString integerPart = point < 0 ? mask : mask.left(point);
-    for (QChar c : integerPart)
-        if (c == QLatin1Char('0'))
-            ++shape.minIntegerDigits;
-    if (point >= 0) {
-        bool fixed = true;
-        for (QChar c : mask.mid(point + 1)) {
-            if (c != QLatin1Char('0') && c != QLatin1Char('#'))
-                continue;
-            ++shape.decimals;
-            fixed = fixed && c == QLatin1Char('0');
-            if (fixed)
-                ++shape.fixedDecimals;
-        }
-    }
+    const QString decimals = point < 0 ? QString() : mask.mid(point + 1);
+    MaskShape shape;
+    shape.minIntegerDigits = int(mask.left(point).count(QLatin1Char('0')));
+    shape.decimals = int(decimals.size());
+    while (shape.fixedDecimals < shape.decimals && decimals.at(shape.fixedDecimals) == QLatin1Char('0'))
+        ++shape.fixedDecimals;
     return shape;
 }
 
@@ -95,8 +85,7 @@ QString formatMask(double value, const QString &mask)
     while (int(decimalPart.size()) > shape.fixedDecimals && decimalPart.back() == '0')
         decimalPart.pop_back();
 
-    const bool allZero = integerPart.find_first_not_of('0') == std::string::npos
-            && decimalPart.find_first_not_of('0') == std::string::npos;
+    const bool allZero = (integerPart + decimalPart).find_first_not_of('0') == std::string::npos;
     std::string out = (value < 0 && !allZero) ? "-" : "";
     out += integerPart;
     if (!decimalPart.empty())

@@ -23,9 +23,27 @@ class Cursor
 {
 public:
     explicit Cursor(const QString &text) : m_text(text) { skip(); }
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    QChar peek() const { return atEnd() ? QChar() : m_text.at(m_pos); }
+    QChar peek() const { return m_pos < m_text.size() ? m_text.at(m_pos) : QChar(); }
     void advance() { ++m_pos; skip(); }
+
+    // Takes a "+" or "-": the sign taken, or a null character.
+    QChar takeSign()
+    {
+        const QChar sign = peek();
+        if (sign != QLatin1Char('+') && sign != QLatin1Char('-'))
+            return QChar();
+        advance();
+        return sign;
+    }
+
+    // Appends the digits that follow to 'out'; whether there was one.
+    bool takeDigits(std::string &out)
+    {
+        const std::size_t before = out.size();
+        for (; isDigit(peek()); advance())
+            out += char(peek().unicode());
+        return out.size() > before;
+    }
 
 private:
     void skip()
@@ -42,46 +60,23 @@ private:
 double fieldValue(const QString &text)
 {
     Cursor in(text);
+    const bool negative = in.takeSign() == QLatin1Char('-');
     std::string number;
-    bool negative = false;
-    if (in.peek() == QLatin1Char('+') || in.peek() == QLatin1Char('-')) {
-        negative = in.peek() == QLatin1Char('-');
-        in.advance();
-    }
-
-    bool anyDigit = false;
-    while (isDigit(in.peek())) {
-        number += char(in.peek().unicode());
-        anyDigit = true;
-        in.advance();
-    }
+    const bool integerDigits = in.takeDigits(number);
+    bool fractionDigits = false;
     if (in.peek() == QLatin1Char('.')) {
         number += '.';
         in.advance();
-        while (isDigit(in.peek())) {
-            number += char(in.peek().unicode());
-            anyDigit = true;
-            in.advance();
-        }
+        fractionDigits = in.takeDigits(number);
     }
-    if (!anyDigit)
+    if (!integerDigits && !fractionDigits)
         return 0.0;
 
     const QChar e = in.peek().toUpper();
     if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
-        std::string exponent = "e";
         in.advance();
-        if (in.peek() == QLatin1Char('+') || in.peek() == QLatin1Char('-')) {
-            exponent += char(in.peek().unicode());
-            in.advance();
-        }
-        bool expDigit = false;
-        while (isDigit(in.peek())) {
-            exponent += char(in.peek().unicode());
-            expDigit = true;
-            in.advance();
-        }
-        if (expDigit)
+        std::string exponent = in.takeSign() == QLatin1Char('-') ? "e-" : "e";
+        if (in.takeDigits(exponent))
             number += exponent;
     }
 

@@ -6,31 +6,6 @@
 
 namespace corvane {
 
-bool isPositiveFinite(double value)
-{
-    return std::isfinite(value) && value > 0;
-}
-
-double voltageRatioOfDb(double db)
-{
-    return std::pow(10.0, db / 20);
-}
-
-double powerRatioOfDb(double db)
-{
-    return std::pow(10.0, db / 10);
-}
-
-double wattsOfDbm(double dbm)
-{
-    return std::pow(10.0, (dbm - 30) / 10);
-}
-
-double dbmOfWatts(double watts)
-{
-    return 10 * std::log10(watts * 1000);
-}
-
 int decimalsFor(double value, int significant, int least)
 {
     if (!(std::fabs(value) > 0) || !std::isfinite(value))

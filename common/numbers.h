@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 namespace corvane {
 
 // 2 pi to ten significant digits: the results users compare with their notes
@@ -15,14 +17,14 @@ constexpr double MillimetresPerInch = 25.4;
 constexpr double MetresPerInch = 0.0254;
 
 // Whether a number can be calculated with as a quantity: finite and above 0.
-bool isPositiveFinite(double value);
+inline bool isPositiveFinite(double value) { return std::isfinite(value) && value > 0; }
 
 // Voltage and power ratios of a level in dB: 10^(dB / 20) and 10^(dB / 10).
-double voltageRatioOfDb(double db);
-double powerRatioOfDb(double db);
+inline double voltageRatioOfDb(double db) { return std::pow(10.0, db / 20); }
+inline double powerRatioOfDb(double db) { return std::pow(10.0, db / 10); }
 // Watts and dBm (0 dBm = 1 mW).
-double wattsOfDbm(double dbm);
-double dbmOfWatts(double watts);
+inline double wattsOfDbm(double dbm) { return std::pow(10.0, (dbm - 30) / 10); }
+inline double dbmOfWatts(double watts) { return 10 * std::log10(watts * 1000); }
 
 // The decimals that show 'significant' digits of 'value', at least 'least'
 // and at most 15; a value of 0 gets significant - 1.

@@ -5,67 +5,37 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 namespace corvane {
 
 namespace {
 
-// One decade of each series, in units of its last significant digit. E48 is
-// every other value of E96.
-constexpr int e6[] = { 10, 15, 22, 33, 47, 68 };
-constexpr int e12[] = { 10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82 };
-constexpr int e24[] = { 10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                        33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91 };
-constexpr int e48[] = { 100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169, 178, 187, 196, 205,
-                        215, 226, 237, 249, 261, 274, 287, 301, 316, 332, 348, 365, 383, 402, 422, 442,
-                        464, 487, 511, 536, 562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953 };
-constexpr int e96[] = { 100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-                        147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-                        215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-                        316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-                        464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-                        681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976 };
-
-struct Steps
+// One decade of each series, in units of its last significant digit, in the
+// order of StandardSeries::Series. E48 is every other value of E96.
+const std::vector<int> &steps(StandardSeries::Series series)
 {
-    const int *begin;
-    const int *end;
-};
-
-Steps steps(StandardSeries::Series series)
-{
-    switch (series) {
-    case StandardSeries::E6: return { std::begin(e6), std::end(e6) };
-    case StandardSeries::E12: return { std::begin(e12), std::end(e12) };
-    case StandardSeries::E24: return { std::begin(e24), std::end(e24) };
-    case StandardSeries::E48: return { std::begin(e48), std::end(e48) };
-    case StandardSeries::E96: break;
-    }
-    return { std::begin(e96), std::end(e96) };
+    static const std::vector<int> decades[] = {
+        { 10, 15, 22, 33, 47, 68 },
+        { 10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82 },
+        { 10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91 },
+        { 100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169, 178, 187, 196, 205,
+          215, 226, 237, 249, 261, 274, 287, 301, 316, 332, 348, 365, 383, 402, 422, 442,
+          464, 487, 511, 536, 562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953 },
+        { 100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
+          147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
+          215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
+          316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
+          464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+          681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976 },
+    };
+    return decades[series];
 }
 
-// steps * 10^exponent, dividing for negative exponents so that 953 * 10^-1
-// is the double nearest 95.3, the same double as the text "95.3" reads as.
-double scaled(int steps, int exponent)
-{
-    return exponent >= 0 ? steps * std::pow(10.0, exponent) : steps / std::pow(10.0, -exponent);
-}
-
-// The exponent that puts the series' decade around 'value': value in
-// [first, 10 * first) steps of 10^exponent. log10 may be off by one at a
-// power of ten; the checks set it right.
-int decadeOf(double value, StandardSeries::Series series)
-{
-    const int first = *steps(series).begin;
-    int exponent = int(std::floor(std::log10(value))) - (StandardSeries::digits(series) - 1);
-    if (scaled(first, exponent) > value)
-        --exponent;
-    else if (scaled(first, exponent + 1) <= value)
-        ++exponent;
-    return exponent;
-}
-
-// scaled() for one exponent and many steps, with the power worked out once.
+// steps * 10^exponent for one exponent and many steps, with the power worked
+// out once. Negative exponents divide, so that 953 * 10^-1 is the double
+// nearest 95.3, the same double as the text "95.3" reads as.
 class Decade
 {
 public:
@@ -77,29 +47,47 @@ private:
     double m_power;
 };
 
-// Calls 'visit' with each series value of the decade around 'value' and the
-// first value of the next decade, ascending; stops when 'visit' returns false.
-template<typename Visit>
-void visitDecadeAround(double value, StandardSeries::Series series, Visit visit)
+// The exponent that puts the series' decade around 'value': value in
+// [first, 10 * first) steps of 10^exponent. log10 may be off by one at a
+// power of ten; the checks set it right.
+int decadeOf(double value, StandardSeries::Series series)
 {
-    const Steps s = steps(series);
+    const int first = steps(series).front();
+    int exponent = int(std::floor(std::log10(value))) - (StandardSeries::digits(series) - 1);
+    if (Decade(exponent)(first) > value)
+        --exponent;
+    else if (Decade(exponent + 1)(first) <= value)
+        ++exponent;
+    return exponent;
+}
+
+// The largest series value not above 'value' and the smallest not below it;
+// both 0 for a value that is not positive and finite.
+std::pair<double, double> neighbours(double value, StandardSeries::Series series)
+{
+    if (!isPositiveFinite(value))
+        return { 0, 0 };
     const int exponent = decadeOf(value, series);
     const Decade decade(exponent);
-    for (const int *step = s.begin; step != s.end; ++step)
-        if (!visit(decade(*step)))
-            return;
-    visit(scaled(*s.begin, exponent + 1));
+    double below = 0;
+    for (int step : steps(series)) {
+        const double candidate = decade(step);
+        if (candidate >= value)
+            return { candidate == value ? candidate : below, candidate };
+        below = candidate;
+    }
+    return { below, Decade(exponent + 1)(steps(series).front()) };
 }
 
 // Calls 'visit' with every series value from 'low' to 'high', ascending.
 template<typename Visit>
 void visitBetween(double low, double high, StandardSeries::Series series, Visit visit)
 {
-    const Steps s = steps(series);
-    for (int exponent = decadeOf(low, series); scaled(*s.begin, exponent) <= high; ++exponent) {
+    const std::vector<int> &decadeSteps = steps(series);
+    for (int exponent = decadeOf(low, series); Decade(exponent)(decadeSteps.front()) <= high; ++exponent) {
         const Decade decade(exponent);
-        for (const int *step = s.begin; step != s.end; ++step) {
-            const double v = decade(*step);
+        for (int step : decadeSteps) {
+            const double v = decade(step);
             if (v >= low && v <= high)
                 visit(v);
         }
@@ -181,11 +169,6 @@ StandardSeries::Pair bestOf(double value, StandardSeries::Series series, bool pa
 
 } // namespace
 
-int StandardSeries::digits(Series series)
-{
-    return series == E48 || series == E96 ? 3 : 2;
-}
-
 QString StandardSeries::name(Series series)
 {
     static const char *const names[] = { "E6", "E12", "E24", "E48", "E96" };
@@ -205,31 +188,18 @@ bool StandardSeries::fromName(const QString &text, Series &series)
 double StandardSeries::nearest(double value, Series series)
 {
     // One of the two neighbours, by ratio; the larger one when they are as near.
-    const double low = below(value, series);
-    const double high = above(value, series);
+    const auto [low, high] = neighbours(value, series);
     return std::fabs(std::log(value / high)) <= std::fabs(std::log(value / low)) ? high : low;
 }
 
 double StandardSeries::below(double value, Series series)
 {
-    double result = 0;
-    if (isPositiveFinite(value))
-        visitDecadeAround(value, series, [&](double candidate) {
-            result = candidate <= value ? candidate : result;
-            return candidate <= value;
-        });
-    return result;
+    return neighbours(value, series).first;
 }
 
 double StandardSeries::above(double value, Series series)
 {
-    double result = 0;
-    if (isPositiveFinite(value))
-        visitDecadeAround(value, series, [&](double candidate) {
-            result = candidate;
-            return candidate < value;
-        });
-    return result;
+    return neighbours(value, series).second;
 }
 
 StandardSeries::Pair StandardSeries::bestPair(double value, Series series, Joining joining, double smallest)

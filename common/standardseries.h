@@ -45,7 +45,8 @@ public:
     static Pair bestPair(double value, Series series, Joining joining, double smallest = 1);
     static constexpr double MaxParallelRatio = 100;
 
-    static int digits(Series series); // significant digits: 2 up to E24, 3 above
+    // Significant digits: 2 up to E24, 3 above.
+    static int digits(Series series) { return series == E48 || series == E96 ? 3 : 2; }
     static QString name(Series series);
     // "E12" or "e12" to the series; false for an unknown name.
     static bool fromName(const QString &name, Series &series);
