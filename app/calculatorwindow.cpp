@@ -3,12 +3,12 @@
 #include "activationwatch.h"
 #include "calculatorpalette.h"
 #include "fieldvalue.h"
+#include "messagebox.h"
 #include "module1.h"
 #include "twips.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 
 namespace corvane {
@@ -122,8 +122,7 @@ void CalculatorWindow::printForm()
 
 void CalculatorWindow::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, text);
     // Some platforms hand the activation back only when asked.
     if (!isActiveWindow())
         activateWindow();

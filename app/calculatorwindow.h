@@ -55,26 +55,8 @@ protected:
     virtual void showHints() = 0;
 
     void printForm();
-    // The calculators' message box: OK only, no icon, the program's title; the
-    // window gets the activation back when it closes.
+    // The program's message box; the window gets the activation back when it closes.
     void showMessage(const QString &text);
-
-    // The solver works on its own copy of the texts: these move them across,
-    // writing only the texts that changed, so that only those fields repaint.
-    template <class Solver>
-    void textsToSolver(Solver &solver) const
-    {
-        for (std::size_t i = 0; i < m_txt.size(); ++i)
-            solver.setText(int(i), m_txt[i]->text());
-    }
-    template <class Solver>
-    void textsFromSolver(const Solver &solver)
-    {
-        for (std::size_t i = 0; i < m_txt.size(); ++i)
-            if (m_txt[i]->text() != solver.text(int(i)))
-                m_txt[i]->setText(solver.text(int(i)));
-        showHints();
-    }
 
     // Most focus changes change no number: true when these differ from the
     // numbers the hints were last made from.

@@ -70,7 +70,7 @@ constexpr LabelPlace labelPlaces[] = {
 } // namespace
 
 frmAtten::frmAtten(QWidget *parent)
-    : CalculatorWindow(AttenSolver::FieldCount, { { 'Z', 0 }, { 'A', 0 } }, RestoredText::CaretAtEnd, parent)
+    : SolverWindow(AttenSolver::FieldCount, { { 'Z', 0 }, { 'A', 0 } }, RestoredText::CaretAtEnd, parent)
 {
     setWindowTitle(QStringLiteral("T and PI Attenuator Calculator"));
 
@@ -117,8 +117,7 @@ void frmAtten::buildControls()
 
 void frmAtten::Form_Load()
 {
-    m_solver.formLoad();
-    textsFromSolver(m_solver);
+    runSolver([this] { m_solver.formLoad(); });
 }
 
 void frmAtten::Form_Activate()
@@ -128,21 +127,12 @@ void frmAtten::Form_Activate()
 
 void frmAtten::commit(int index)
 {
-    textsToSolver(m_solver);
-    m_solver.txt_LostFocus(index);
-    textsFromSolver(m_solver);
-
+    SolverWindow::commit(index);
     // Said once the focus has reached the next field, so that the box does
     // not come between the two halves of the focus change.
     const QString refusal = m_solver.refusal();
     if (!refusal.isEmpty())
         QTimer::singleShot(0, this, [this, refusal] { showMessage(refusal); });
-}
-
-void frmAtten::erase()
-{
-    m_solver.erase();
-    textsFromSolver(m_solver);
 }
 
 QString frmAtten::enterFallback(int index) const

@@ -4,12 +4,12 @@
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
+#include "messagebox.h"
 #include "singlewindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace corvane {
@@ -42,10 +42,8 @@ void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath,
             error = QStringLiteral("No text editor could be started for the core table\n%1")
                         .arg(QDir::toNativeSeparators(table));
     }
-    if (!opened) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), error, QMessageBox::Ok, owner);
-        box.exec();
-    }
+    if (!opened)
+        showMessageBox(owner, error);
 }
 
 void MenuCommands::mnuTechData_Click(QWidget *)

@@ -22,7 +22,7 @@ static void initResources()
 namespace corvane {
 
 Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
-    : CalculatorWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
+    : SolverWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
                        parent),
       m_coreTablePath(coreTablePath)
 {
@@ -145,20 +145,6 @@ void Quillet::Form_QueryUnload()
     // The program ends with its main window, every other window with it.
     QApplication::closeAllWindows();
     QCoreApplication::quit();
-}
-
-void Quillet::commit(int index)
-{
-    textsToSolver(m_solver);
-    m_solver.txt_LostFocus(index);
-    textsFromSolver(m_solver);
-}
-
-void Quillet::erase()
-{
-    textsToSolver(m_solver);
-    m_solver.erase();
-    textsFromSolver(m_solver);
 }
 
 QString Quillet::enterFallback(int) const
