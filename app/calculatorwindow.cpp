@@ -47,7 +47,6 @@ void CalculatorWindow::addPicture(QWidget *parent)
     m_picture = new QLabel(parent);
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_picture->setGeometry(twipsRect(0, 0, 255, 255));
-    m_picture->setFocusPolicy(Qt::NoFocus);
     m_picture->hide();
 }
 

@@ -13,7 +13,6 @@ namespace corvane {
 
 namespace {
 
-
 struct FramePlace
 {
     int number;
@@ -31,40 +30,33 @@ constexpr FramePlace framePlaces[] = {
 
 struct FieldPlace
 {
-    int index;
-    int frame;
-    int left, top;
+    int index, frame, left, top;
 };
 
 // In tab order: the Pi series field comes between the two Pi shunt fields.
 constexpr FieldPlace fieldPlaces[] = {
-    { 0, 1, 600, 960 },  { 1, 1, 600, 1920 },  { 2, 3, 120, 1920 }, { 4, 3, 1800, 720 },
-    { 3, 3, 3240, 1920 }, { 5, 2, 120, 720 }, { 6, 2, 1800, 720 }, { 7, 2, 1800, 1920 },
+    { 0, 1, 600, 960 },   { 1, 1, 600, 1920 }, { 2, 3, 120, 1920 }, { 4, 3, 1800, 720 },
+    { 3, 3, 3240, 1920 }, { 5, 2, 120, 720 },  { 6, 2, 1800, 720 }, { 7, 2, 1800, 1920 },
 };
 
+// Every label is 255 twips high.
 struct LabelPlace
 {
     const char *name;
     int frame;
     const char *caption;
-    int left, top, width, height;
+    int left, top, width;
     bool heading; // MS Sans Serif 9.75 pt bold; else the window's 8.25 pt
 };
 
 constexpr LabelPlace labelPlaces[] = {
-    { "lblZ", 1, "Impedance", 600, 720, 1215, 255, true },
-    { "Label4", 1, "Z=", 240, 1080, 255, 255, true },
-    { "lblL", 1, "Attenuation", 720, 1680, 1215, 255, true },
-    { "Label3", 1, "dB=", 120, 2040, 375, 255, true },
-    { "Label10", 3, "R2", 2280, 480, 375, 255, true },
-    { "Label8", 3, "R1", 600, 1680, 375, 255, true },
-    { "Label9", 3, "R1", 3720, 1680, 375, 255, true },
-    { "Label1", 3, "Gnd", 1320, 2640, 375, 255, false },
-    { "Label2", 3, "Gnd", 3000, 2640, 375, 255, false },
-    { "Label6", 2, "R3", 600, 480, 375, 255, true },
-    { "Label7", 2, "R3", 2280, 480, 375, 255, true },
-    { "Label11", 2, "R4", 2280, 1680, 375, 255, true },
-    { "Label5", 2, "Gnd", 1320, 2640, 375, 255, false },
+    { "lblZ", 1, "Impedance", 600, 720, 1215, true },   { "Label4", 1, "Z=", 240, 1080, 255, true },
+    { "lblL", 1, "Attenuation", 720, 1680, 1215, true }, { "Label3", 1, "dB=", 120, 2040, 375, true },
+    { "Label10", 3, "R2", 2280, 480, 375, true },        { "Label8", 3, "R1", 600, 1680, 375, true },
+    { "Label9", 3, "R1", 3720, 1680, 375, true },        { "Label1", 3, "Gnd", 1320, 2640, 375, false },
+    { "Label2", 3, "Gnd", 3000, 2640, 375, false },      { "Label6", 2, "R3", 600, 480, 375, true },
+    { "Label7", 2, "R3", 2280, 480, 375, true },         { "Label11", 2, "R4", 2280, 1680, 375, true },
+    { "Label5", 2, "Gnd", 1320, 2640, 375, false },
 };
 
 } // namespace
@@ -104,7 +96,7 @@ void frmAtten::buildControls()
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(l.heading ? msSansSerif(9.75, true) : msSansSerif(8.25, false));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
+        label->setGeometry(twipsRect(l.left, l.top, l.width, 255));
     }
 
     for (const FieldPlace &f : fieldPlaces)

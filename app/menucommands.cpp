@@ -1,6 +1,5 @@
 #include "menucommands.h"
 
-#include "coretablelocation.h"
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
@@ -13,11 +12,6 @@
 #include <QUrl>
 
 namespace corvane {
-
-void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath)
-{
-    mnuParams_Click(owner, coreTablePath, CoreTableLocation::standard());
-}
 
 void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath,
                                    const CoreTableLocation &location)

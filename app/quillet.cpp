@@ -64,11 +64,7 @@ void Quillet::createControls()
         auto *label = new QLabel(caption, client);
         label->setFont(captionFont);
         label->setGeometry(rect);
-        label->setFocusPolicy(Qt::NoFocus);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
         return label;
     };
     auto addTurnsField = [this, client, &turnsFont](int index) {

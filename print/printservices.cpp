@@ -2,8 +2,6 @@
 
 #include "desktopprintservices.h"
 
-#include <QPrinter>
-
 namespace corvane {
 
 namespace {
@@ -16,11 +14,6 @@ PrintServices &PrintServices::current()
 {
     static DesktopPrintServices desktop;
     return replacement ? *replacement : desktop;
-}
-
-std::unique_ptr<QPrinter> PrintServices::choosePrinter(QWidget *)
-{
-    return nullptr;
 }
 
 void PrintServices::setCurrent(PrintServices *services)
