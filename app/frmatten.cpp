@@ -13,13 +13,7 @@ namespace corvane {
 
 namespace {
 
-struct FramePlace
-{
-    int number;
-    const char *name;
-    const char *caption;
-    int left, top, width, height;
-};
+struct FramePlace { int number; const char *name; const char *caption; int left, top, width, height; };
 
 // Left to right: parameters, Pi network, T network.
 constexpr FramePlace framePlaces[] = {
@@ -28,10 +22,7 @@ constexpr FramePlace framePlaces[] = {
     { 2, "Frame2", "T Attenuator", 7560, 360, 3135, 3015 },
 };
 
-struct FieldPlace
-{
-    int index, frame, left, top;
-};
+struct FieldPlace { int index, frame, left, top; };
 
 // In tab order: the Pi series field comes between the two Pi shunt fields.
 constexpr FieldPlace fieldPlaces[] = {
@@ -39,15 +30,9 @@ constexpr FieldPlace fieldPlaces[] = {
     { 3, 3, 3240, 1920 }, { 5, 2, 120, 720 },  { 6, 2, 1800, 720 }, { 7, 2, 1800, 1920 },
 };
 
-// Every label is 255 twips high.
-struct LabelPlace
-{
-    const char *name;
-    int frame;
-    const char *caption;
-    int left, top, width;
-    bool heading; // MS Sans Serif 9.75 pt bold; else the window's 8.25 pt
-};
+// Every label is 255 twips high. A heading is in MS Sans Serif 9.75 pt bold, the
+// rest in the window's 8.25 pt.
+struct LabelPlace { const char *name; int frame; const char *caption; int left, top, width; bool heading; };
 
 constexpr LabelPlace labelPlaces[] = {
     { "lblZ", 1, "Impedance", 600, 720, 1215, true },   { "Label4", 1, "Z=", 240, 1080, 255, true },

@@ -18,7 +18,6 @@ public slots:
     void mnuPrintScreen_Click();
 
 protected:
-    // Moves the focus one field on, by an injected Tab.
     void Form_Activate() override;
     // Says why a value was refused.
     void commit(int index) override;

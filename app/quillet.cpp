@@ -67,9 +67,13 @@ void Quillet::createControls()
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    auto addTurnsField = [this, client, &turnsFont](int index) {
+    // A core's name and turns field in its cell of the 5 x 10 grid.
+    auto turnsCell = [](int index, int top, int height) {
         const int core = ResonanceSolver::recordOf(index) - 1;
-        addField(index, client, turnsFont, twipsRect(240 + 2280 * (core % 5), 1320 + 960 * (core / 5), 2055, 390));
+        return twipsRect(240 + 2280 * (core % 5), top + 960 * (core / 5), 2055, height);
+    };
+    auto addTurnsField = [this, client, &turnsFont, &turnsCell](int index) {
+        addField(index, client, turnsFont, turnsCell(index, 1320, 390));
     };
     // Fields are made in tab order: core 1's turns field first, then frequency,
     // capacitance, inductance, impedance and the turns fields of cores 2..50.
@@ -90,9 +94,7 @@ void Quillet::createControls()
             ->setObjectName(QStringLiteral("Label%1").arg(i));
     }
     for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index) {
-        const int core = ResonanceSolver::recordOf(index) - 1;
-        m_label[std::size_t(index)] =
-            makeLabel(QString(), twipsRect(240 + 2280 * (core % 5), 1080 + 960 * (core / 5), 2055, 255));
+        m_label[std::size_t(index)] = makeLabel(QString(), turnsCell(index, 1080, 255));
         m_label[std::size_t(index)]->setObjectName(QStringLiteral("Label(%1)").arg(index));
     }
 

@@ -6,26 +6,14 @@ namespace corvane {
 
 // One straight stroke of the attenuator window's network drawings, in twips
 // relative to the top-left corner of the frame that holds it.
-struct SchematicLine
-{
-    int frame; // 2: "T Attenuator", 3: "Pi Attenuator"
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-};
+// Frame 2 is "T Attenuator", frame 3 "Pi Attenuator".
+struct SchematicLine { int frame, x1, y1, x2, y2; };
 
 namespace schematic {
 
 // A resistor is a zigzag of six strokes of 120 twips along its axis from its
 // start, swinging 120 up (horizontal) or left (vertical).
-struct Resistor
-{
-    int frame;
-    int x;
-    int y;
-    bool vertical;
-};
+struct Resistor { int frame, x, y; bool vertical; };
 
 // In the order of Line1..Line36, six strokes each.
 inline constexpr Resistor resistors[] = {
