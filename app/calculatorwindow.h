@@ -14,11 +14,11 @@ namespace corvane {
 class ActivationWatch;
 
 // What the two calculator windows do alike: the field array `txt` and its
-// handlers, the copying of texts to and from a solver, tooltips worked out
-// again only when their numbers change, the hidden `Picture1` that holds what
-// was printed, and activations told apart from returns from a message box or
-// another program. Each window supplies what differs: its jump letters, the
-// text a refused Enter brings back, its solver steps and Form_Activate.
+// handlers, tooltips worked out again only when their numbers change, the
+// hidden `Picture1` that holds what was printed, and activations told apart
+// from returns from a message box or another program. Each window supplies
+// what differs: its jump letters, the text a refused Enter brings back, its
+// solver (SolverWindow) and Form_Activate.
 class CalculatorWindow : public QMainWindow, public FieldHandler
 {
 public:

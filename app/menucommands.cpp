@@ -70,7 +70,6 @@ SingleWindow<frmAbout> &MenuCommands::aboutWindow()
 
 QString MenuCommands::helpPagePath()
 {
-    // In a build the page lies beside the program; installed, in the data folder.
     const QDir program(QCoreApplication::applicationDirPath());
     const QString beside = program.filePath(QStringLiteral("mquillet.htm"));
     const QString installed = QDir::cleanPath(
