@@ -13,8 +13,7 @@
 
 namespace corvane {
 
-CalculatorWindow::CalculatorWindow(int fieldCount, std::vector<JumpKey> jumpKeys, RestoredText restored,
-                                   QWidget *parent)
+CalculatorWindow::CalculatorWindow(int fieldCount, std::vector<JumpKey> jumpKeys, RestoredText restored, QWidget *parent)
     : QMainWindow(parent), m_txt(std::size_t(fieldCount)), m_jumpKeys(std::move(jumpKeys)),
       m_restored(restored), m_activation(new ActivationWatch(this))
 {

@@ -4,7 +4,6 @@
 #include "quillet.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>

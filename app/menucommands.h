@@ -2,8 +2,6 @@
 
 #include "coretablelocation.h"
 
-#include <QString>
-
 class QWidget;
 
 namespace corvane {

@@ -22,8 +22,7 @@ static void initResources()
 namespace corvane {
 
 Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
-    : SolverWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
-                       parent),
+    : SolverWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected, parent),
       m_coreTablePath(coreTablePath)
 {
     initResources();
@@ -60,8 +59,9 @@ void Quillet::createControls()
     const QFont turnsFont = courierNew(12);
     const QFont captionFont = msSansSerif(9.75, true);
 
-    auto makeLabel = [client, &captionFont](const QString &caption, const QRect &rect) {
+    auto makeLabel = [client, &captionFont](const QString &name, const QString &caption, const QRect &rect) {
         auto *label = new QLabel(caption, client);
+        label->setObjectName(name);
         label->setFont(captionFont);
         label->setGeometry(rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -83,20 +83,17 @@ void Quillet::createControls()
     for (int index = ResonanceSolver::FirstTurnsField + 1; index < FieldCount; ++index)
         addTurnsField(index);
 
-    const QStringList headings = {QStringLiteral("Freq MHz"), QStringLiteral("Cap pF"),
-                                  QStringLiteral("Ind uH"), QStringLiteral("Impedance")};
-    const QStringList prefixes = {QStringLiteral("F="), QStringLiteral("C="),
-                                  QStringLiteral("L="), QStringLiteral("Z=")};
+    static const char *const headings[] = { "Freq MHz", "Cap pF", "Ind uH", "Impedance" };
+    static const char *const prefixes[] = { "F=", "C=", "L=", "Z=" };
+    const QString arrayName = QStringLiteral("Label(%1)");
     for (int i = 0; i < 4; ++i) {
-        m_label[std::size_t(i)] = makeLabel(headings.at(i), twipsRect(1680 + 2280 * i, 120, 1215, 255));
-        m_label[std::size_t(i)]->setObjectName(QStringLiteral("Label(%1)").arg(i));
-        makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255))
-            ->setObjectName(QStringLiteral("Label%1").arg(i));
+        m_label[std::size_t(i)] = makeLabel(arrayName.arg(i), QString::fromLatin1(headings[i]),
+                                            twipsRect(1680 + 2280 * i, 120, 1215, 255));
+        makeLabel(QStringLiteral("Label%1").arg(i), QString::fromLatin1(prefixes[i]),
+                  twipsRect(1320 + 2280 * i, 480, 255, 255));
     }
-    for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index) {
-        m_label[std::size_t(index)] = makeLabel(QString(), turnsCell(index, 1080, 255));
-        m_label[std::size_t(index)]->setObjectName(QStringLiteral("Label(%1)").arg(index));
-    }
+    for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index)
+        m_label[std::size_t(index)] = makeLabel(arrayName.arg(index), QString(), turnsCell(index, 1080, 255));
 
     addPicture(client);
 }

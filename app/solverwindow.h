@@ -16,14 +16,8 @@ public:
 protected:
     using CalculatorWindow::CalculatorWindow;
 
-    void commit(int index) override
-    {
-        runSolver([this, index] { m_solver.txt_LostFocus(index); });
-    }
-    void erase() override
-    {
-        runSolver([this] { m_solver.erase(); });
-    }
+    void commit(int index) override { runSolver([this, index] { m_solver.txt_LostFocus(index); }); }
+    void erase() override { runSolver([this] { m_solver.erase(); }); }
 
     template <class Step>
     void runSolver(Step step)

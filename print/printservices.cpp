@@ -4,11 +4,8 @@
 
 namespace corvane {
 
-namespace {
-
-PrintServices *replacement = nullptr;
-
-} // namespace
+// The services a test put in place; none unless replaced.
+static PrintServices *replacement = nullptr;
 
 PrintServices &PrintServices::current()
 {

@@ -47,10 +47,9 @@ bool isFocusLoss(Qt::FocusReason reason)
         && reason != Qt::MenuBarFocusReason;
 }
 
-// The character code a key event types, or -1 for keys that type no character
-// (arrows, Home, End, Delete, Tab ...), which keep their normal editing and
-// navigation behaviour, and for keys held with Alt or Meta or Ctrl (Ctrl with a
-// letter types that letter's control character, Ctrl+P is 16).
+// The character code a key event types, or -1 for keys that type no character (arrows, Home,
+// End, Delete, Tab ...), which keep their normal editing and navigation behaviour, and for keys
+// held with Alt or Meta or Ctrl (Ctrl with a letter types that letter's control character: Ctrl+P is 16).
 int characterCode(const QKeyEvent *event)
 {
     const int key = event->key();
