@@ -12,8 +12,6 @@ class AttenFrame : public QGroupBox
 public:
     AttenFrame(int frameNumber, const QString &caption, QWidget *parent = nullptr);
 
-    int frameNumber() const { return m_frameNumber; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

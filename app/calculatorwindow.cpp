@@ -3,18 +3,17 @@
 #include "activationwatch.h"
 #include "calculatorpalette.h"
 #include "fieldvalue.h"
+#include "messagebox.h"
 #include "module1.h"
 #include "twips.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 
 namespace corvane {
 
-CalculatorWindow::CalculatorWindow(int fieldCount, std::vector<JumpKey> jumpKeys, RestoredText restored,
-                                   QWidget *parent)
+CalculatorWindow::CalculatorWindow(int fieldCount, std::vector<JumpKey> jumpKeys, RestoredText restored, QWidget *parent)
     : QMainWindow(parent), m_txt(std::size_t(fieldCount)), m_jumpKeys(std::move(jumpKeys)),
       m_restored(restored), m_activation(new ActivationWatch(this))
 {
@@ -47,7 +46,6 @@ void CalculatorWindow::addPicture(QWidget *parent)
     m_picture = new QLabel(parent);
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_picture->setGeometry(twipsRect(0, 0, 255, 255));
-    m_picture->setFocusPolicy(Qt::NoFocus);
     m_picture->hide();
 }
 
@@ -122,8 +120,7 @@ void CalculatorWindow::printForm()
 
 void CalculatorWindow::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, text);
     // Some platforms hand the activation back only when asked.
     if (!isActiveWindow())
         activateWindow();

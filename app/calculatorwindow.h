@@ -14,11 +14,11 @@ namespace corvane {
 class ActivationWatch;
 
 // What the two calculator windows do alike: the field array `txt` and its
-// handlers, the copying of texts to and from a solver, tooltips worked out
-// again only when their numbers change, the hidden `Picture1` that holds what
-// was printed, and activations told apart from returns from a message box or
-// another program. Each window supplies what differs: its jump letters, the
-// text a refused Enter brings back, its solver steps and Form_Activate.
+// handlers, tooltips worked out again only when their numbers change, the
+// hidden `Picture1` that holds what was printed, and activations told apart
+// from returns from a message box or another program. Each window supplies
+// what differs: its jump letters, the text a refused Enter brings back, its
+// solver (SolverWindow) and Form_Activate.
 class CalculatorWindow : public QMainWindow, public FieldHandler
 {
 public:
@@ -55,26 +55,8 @@ protected:
     virtual void showHints() = 0;
 
     void printForm();
-    // The calculators' message box: OK only, no icon, the program's title; the
-    // window gets the activation back when it closes.
+    // The program's message box; the window gets the activation back when it closes.
     void showMessage(const QString &text);
-
-    // The solver works on its own copy of the texts: these move them across,
-    // writing only the texts that changed, so that only those fields repaint.
-    template <class Solver>
-    void textsToSolver(Solver &solver) const
-    {
-        for (std::size_t i = 0; i < m_txt.size(); ++i)
-            solver.setText(int(i), m_txt[i]->text());
-    }
-    template <class Solver>
-    void textsFromSolver(const Solver &solver)
-    {
-        for (std::size_t i = 0; i < m_txt.size(); ++i)
-            if (m_txt[i]->text() != solver.text(int(i)))
-                m_txt[i]->setText(solver.text(int(i)));
-        showHints();
-    }
 
     // Most focus changes change no number: true when these differ from the
     // numbers the hints were last made from.

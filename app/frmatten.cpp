@@ -13,14 +13,7 @@ namespace corvane {
 
 namespace {
 
-
-struct FramePlace
-{
-    int number;
-    const char *name;
-    const char *caption;
-    int left, top, width, height;
-};
+struct FramePlace { int number; const char *name; const char *caption; int left, top, width, height; };
 
 // Left to right: parameters, Pi network, T network.
 constexpr FramePlace framePlaces[] = {
@@ -29,48 +22,32 @@ constexpr FramePlace framePlaces[] = {
     { 2, "Frame2", "T Attenuator", 7560, 360, 3135, 3015 },
 };
 
-struct FieldPlace
-{
-    int index;
-    int frame;
-    int left, top;
-};
+struct FieldPlace { int index, frame, left, top; };
 
 // In tab order: the Pi series field comes between the two Pi shunt fields.
 constexpr FieldPlace fieldPlaces[] = {
-    { 0, 1, 600, 960 },  { 1, 1, 600, 1920 },  { 2, 3, 120, 1920 }, { 4, 3, 1800, 720 },
-    { 3, 3, 3240, 1920 }, { 5, 2, 120, 720 }, { 6, 2, 1800, 720 }, { 7, 2, 1800, 1920 },
+    { 0, 1, 600, 960 },   { 1, 1, 600, 1920 }, { 2, 3, 120, 1920 }, { 4, 3, 1800, 720 },
+    { 3, 3, 3240, 1920 }, { 5, 2, 120, 720 },  { 6, 2, 1800, 720 }, { 7, 2, 1800, 1920 },
 };
 
-struct LabelPlace
-{
-    const char *name;
-    int frame;
-    const char *caption;
-    int left, top, width, height;
-    bool heading; // MS Sans Serif 9.75 pt bold; else the window's 8.25 pt
-};
+// Every label is 255 twips high. A heading is in MS Sans Serif 9.75 pt bold, the
+// rest in the window's 8.25 pt.
+struct LabelPlace { const char *name; int frame; const char *caption; int left, top, width; bool heading; };
 
 constexpr LabelPlace labelPlaces[] = {
-    { "lblZ", 1, "Impedance", 600, 720, 1215, 255, true },
-    { "Label4", 1, "Z=", 240, 1080, 255, 255, true },
-    { "lblL", 1, "Attenuation", 720, 1680, 1215, 255, true },
-    { "Label3", 1, "dB=", 120, 2040, 375, 255, true },
-    { "Label10", 3, "R2", 2280, 480, 375, 255, true },
-    { "Label8", 3, "R1", 600, 1680, 375, 255, true },
-    { "Label9", 3, "R1", 3720, 1680, 375, 255, true },
-    { "Label1", 3, "Gnd", 1320, 2640, 375, 255, false },
-    { "Label2", 3, "Gnd", 3000, 2640, 375, 255, false },
-    { "Label6", 2, "R3", 600, 480, 375, 255, true },
-    { "Label7", 2, "R3", 2280, 480, 375, 255, true },
-    { "Label11", 2, "R4", 2280, 1680, 375, 255, true },
-    { "Label5", 2, "Gnd", 1320, 2640, 375, 255, false },
+    { "lblZ", 1, "Impedance", 600, 720, 1215, true },   { "Label4", 1, "Z=", 240, 1080, 255, true },
+    { "lblL", 1, "Attenuation", 720, 1680, 1215, true }, { "Label3", 1, "dB=", 120, 2040, 375, true },
+    { "Label10", 3, "R2", 2280, 480, 375, true },        { "Label8", 3, "R1", 600, 1680, 375, true },
+    { "Label9", 3, "R1", 3720, 1680, 375, true },        { "Label1", 3, "Gnd", 1320, 2640, 375, false },
+    { "Label2", 3, "Gnd", 3000, 2640, 375, false },      { "Label6", 2, "R3", 600, 480, 375, true },
+    { "Label7", 2, "R3", 2280, 480, 375, true },         { "Label11", 2, "R4", 2280, 1680, 375, true },
+    { "Label5", 2, "Gnd", 1320, 2640, 375, false },
 };
 
 } // namespace
 
 frmAtten::frmAtten(QWidget *parent)
-    : CalculatorWindow(AttenSolver::FieldCount, { { 'Z', 0 }, { 'A', 0 } }, RestoredText::CaretAtEnd, parent)
+    : SolverWindow(AttenSolver::FieldCount, { { 'Z', 0 }, { 'A', 0 } }, RestoredText::CaretAtEnd, parent)
 {
     setWindowTitle(QStringLiteral("T and PI Attenuator Calculator"));
 
@@ -104,7 +81,7 @@ void frmAtten::buildControls()
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(l.heading ? msSansSerif(9.75, true) : msSansSerif(8.25, false));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(twipsRect(l.left, l.top, l.width, l.height));
+        label->setGeometry(twipsRect(l.left, l.top, l.width, 255));
     }
 
     for (const FieldPlace &f : fieldPlaces)
@@ -117,8 +94,7 @@ void frmAtten::buildControls()
 
 void frmAtten::Form_Load()
 {
-    m_solver.formLoad();
-    textsFromSolver(m_solver);
+    runSolver([this] { m_solver.formLoad(); });
 }
 
 void frmAtten::Form_Activate()
@@ -128,21 +104,12 @@ void frmAtten::Form_Activate()
 
 void frmAtten::commit(int index)
 {
-    textsToSolver(m_solver);
-    m_solver.txt_LostFocus(index);
-    textsFromSolver(m_solver);
-
+    SolverWindow::commit(index);
     // Said once the focus has reached the next field, so that the box does
     // not come between the two halves of the focus change.
     const QString refusal = m_solver.refusal();
     if (!refusal.isEmpty())
         QTimer::singleShot(0, this, [this, refusal] { showMessage(refusal); });
-}
-
-void frmAtten::erase()
-{
-    m_solver.erase();
-    textsFromSolver(m_solver);
 }
 
 QString frmAtten::enterFallback(int index) const

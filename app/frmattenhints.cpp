@@ -6,11 +6,7 @@ namespace corvane {
 
 namespace {
 
-struct Name
-{
-    const char *name;
-    const char *description;
-};
+struct Name { const char *name; const char *description; };
 
 const Name names[AttenSolver::FieldCount] = {
     { "Impedance, ohms", "Line impedance both pads are designed for" },

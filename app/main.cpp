@@ -4,7 +4,6 @@
 #include "quillet.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,15 +17,6 @@ QStringList argumentList(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-// One line on standard error at start says which core table the window read,
-// or where none was found, so that an empty grid can be explained.
-void reportCoreTable(const corvane::Quillet &window)
-{
-    const QString report = corvane::coreTableReport(window.solver().cores());
-    if (!report.isEmpty())
-        std::fprintf(stderr, "corvane: %s\n", report.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -48,7 +38,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     // The core table: --core-table FILE when given, else the user's copy or the table beside the program.
     corvane::Quillet window(corvane::cli::windowCoreTablePath(arguments));
-    reportCoreTable(window);
+    // One line on standard error says which core table the window read, or
+    // where none was found, so that an empty grid can be explained.
+    const QString report = corvane::coreTableReport(window.solver().cores());
+    if (!report.isEmpty())
+        std::fprintf(stderr, "corvane: %s\n", report.toLocal8Bit().constData());
     window.show();
     return app.exec();
 }

@@ -1,23 +1,17 @@
 #include "menucommands.h"
 
-#include "coretablelocation.h"
 #include "frmabout.h"
 #include "frminstruct.h"
 #include "launcher.h"
+#include "messagebox.h"
 #include "singlewindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace corvane {
-
-void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath)
-{
-    mnuParams_Click(owner, coreTablePath, CoreTableLocation::standard());
-}
 
 void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath,
                                    const CoreTableLocation &location)
@@ -42,10 +36,8 @@ void MenuCommands::mnuParams_Click(QWidget *owner, const QString &coreTablePath,
             error = QStringLiteral("No text editor could be started for the core table\n%1")
                         .arg(QDir::toNativeSeparators(table));
     }
-    if (!opened) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), error, QMessageBox::Ok, owner);
-        box.exec();
-    }
+    if (!opened)
+        showMessageBox(owner, error);
 }
 
 void MenuCommands::mnuTechData_Click(QWidget *)
@@ -78,7 +70,6 @@ SingleWindow<frmAbout> &MenuCommands::aboutWindow()
 
 QString MenuCommands::helpPagePath()
 {
-    // In a build the page lies beside the program; installed, in the data folder.
     const QDir program(QCoreApplication::applicationDirPath());
     const QString beside = program.filePath(QStringLiteral("mquillet.htm"));
     const QString installed = QDir::cleanPath(

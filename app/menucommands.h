@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "coretablelocation.h"
 
 class QWidget;
 
 namespace corvane {
 
-class CoreTableLocation;
 class frmAbout;
 class frmInstruct;
 template <class Window> class SingleWindow;
@@ -21,9 +20,8 @@ public:
     // opened where the user can edit it (a copy of their own when the program's
     // folder cannot be written); a table named on the command line as it is.
     // Says so when nothing can be opened.
-    static void mnuParams_Click(QWidget *owner, const QString &coreTablePath);
     static void mnuParams_Click(QWidget *owner, const QString &coreTablePath,
-                                const CoreTableLocation &location);
+                                const CoreTableLocation &location = CoreTableLocation::standard());
     // Opens the help page in the desktop's browser.
     static void mnuTechData_Click(QWidget *owner);
     // Shows the instructions window, modeless.

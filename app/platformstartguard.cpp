@@ -11,15 +11,7 @@ namespace corvane {
 
 namespace {
 
-struct HeldMessage
-{
-    QtMsgType type;
-    QByteArray category;
-    QByteArray file;
-    QByteArray function;
-    int line;
-    QString text;
-};
+struct HeldMessage { QtMsgType type; QByteArray category, file, function; int line; QString text; };
 
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;

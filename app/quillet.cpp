@@ -22,8 +22,7 @@ static void initResources()
 namespace corvane {
 
 Quillet::Quillet(const QString &coreTablePath, QWidget *parent)
-    : CalculatorWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected,
-                       parent),
+    : SolverWindow(FieldCount, { { 'F', 0 }, { 'C', 1 }, { 'L', 2 }, { 'Z', 3 } }, RestoredText::Selected, parent),
       m_coreTablePath(coreTablePath)
 {
     initResources();
@@ -60,20 +59,21 @@ void Quillet::createControls()
     const QFont turnsFont = courierNew(12);
     const QFont captionFont = msSansSerif(9.75, true);
 
-    auto makeLabel = [client, &captionFont](const QString &caption, const QRect &rect) {
+    auto makeLabel = [client, &captionFont](const QString &name, const QString &caption, const QRect &rect) {
         auto *label = new QLabel(caption, client);
+        label->setObjectName(name);
         label->setFont(captionFont);
         label->setGeometry(rect);
-        label->setFocusPolicy(Qt::NoFocus);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
         return label;
     };
-    auto addTurnsField = [this, client, &turnsFont](int index) {
+    // A core's name and turns field in its cell of the 5 x 10 grid.
+    auto turnsCell = [](int index, int top, int height) {
         const int core = ResonanceSolver::recordOf(index) - 1;
-        addField(index, client, turnsFont, twipsRect(240 + 2280 * (core % 5), 1320 + 960 * (core / 5), 2055, 390));
+        return twipsRect(240 + 2280 * (core % 5), top + 960 * (core / 5), 2055, height);
+    };
+    auto addTurnsField = [this, client, &turnsFont, &turnsCell](int index) {
+        addField(index, client, turnsFont, turnsCell(index, 1320, 390));
     };
     // Fields are made in tab order: core 1's turns field first, then frequency,
     // capacitance, inductance, impedance and the turns fields of cores 2..50.
@@ -83,22 +83,17 @@ void Quillet::createControls()
     for (int index = ResonanceSolver::FirstTurnsField + 1; index < FieldCount; ++index)
         addTurnsField(index);
 
-    const QStringList headings = {QStringLiteral("Freq MHz"), QStringLiteral("Cap pF"),
-                                  QStringLiteral("Ind uH"), QStringLiteral("Impedance")};
-    const QStringList prefixes = {QStringLiteral("F="), QStringLiteral("C="),
-                                  QStringLiteral("L="), QStringLiteral("Z=")};
+    static const char *const headings[] = { "Freq MHz", "Cap pF", "Ind uH", "Impedance" };
+    static const char *const prefixes[] = { "F=", "C=", "L=", "Z=" };
+    const QString arrayName = QStringLiteral("Label(%1)");
     for (int i = 0; i < 4; ++i) {
-        m_label[std::size_t(i)] = makeLabel(headings.at(i), twipsRect(1680 + 2280 * i, 120, 1215, 255));
-        m_label[std::size_t(i)]->setObjectName(QStringLiteral("Label(%1)").arg(i));
-        makeLabel(prefixes.at(i), twipsRect(1320 + 2280 * i, 480, 255, 255))
-            ->setObjectName(QStringLiteral("Label%1").arg(i));
+        m_label[std::size_t(i)] = makeLabel(arrayName.arg(i), QString::fromLatin1(headings[i]),
+                                            twipsRect(1680 + 2280 * i, 120, 1215, 255));
+        makeLabel(QStringLiteral("Label%1").arg(i), QString::fromLatin1(prefixes[i]),
+                  twipsRect(1320 + 2280 * i, 480, 255, 255));
     }
-    for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index) {
-        const int core = ResonanceSolver::recordOf(index) - 1;
-        m_label[std::size_t(index)] =
-            makeLabel(QString(), twipsRect(240 + 2280 * (core % 5), 1080 + 960 * (core / 5), 2055, 255));
-        m_label[std::size_t(index)]->setObjectName(QStringLiteral("Label(%1)").arg(index));
-    }
+    for (int index = ResonanceSolver::FirstTurnsField; index < FieldCount; ++index)
+        m_label[std::size_t(index)] = makeLabel(arrayName.arg(index), QString(), turnsCell(index, 1080, 255));
 
     addPicture(client);
 }
@@ -145,20 +140,6 @@ void Quillet::Form_QueryUnload()
     // The program ends with its main window, every other window with it.
     QApplication::closeAllWindows();
     QCoreApplication::quit();
-}
-
-void Quillet::commit(int index)
-{
-    textsToSolver(m_solver);
-    m_solver.txt_LostFocus(index);
-    textsFromSolver(m_solver);
-}
-
-void Quillet::erase()
-{
-    textsToSolver(m_solver);
-    m_solver.erase();
-    textsFromSolver(m_solver);
 }
 
 QString Quillet::enterFallback(int) const

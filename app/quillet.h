@@ -1,11 +1,9 @@
 #pragma once
 
-#include "calculatorwindow.h"
 #include "resonancesolver.h"
+#include "solverwindow.h"
 
 #include <array>
-
-class QLabel;
 
 namespace corvane {
 
@@ -13,7 +11,7 @@ namespace corvane {
 // (frequency, capacitance, inductance, impedance) above a 5 x 10 grid of turns
 // fields, one per core of the core table. Every focus loss of a field runs the
 // solver; the window only copies texts in and out and filters the keys.
-class Quillet : public CalculatorWindow
+class Quillet : public SolverWindow<ResonanceSolver>
 {
     Q_OBJECT
 public:
@@ -26,7 +24,6 @@ public:
     // headings, 4..53 the core names.
     QLabel *Label(int index) const { return m_label[std::size_t(index)]; }
 
-    const ResonanceSolver &solver() const { return m_solver; }
     const QString &coreTablePath() const { return m_coreTablePath; }
 
 public slots:
@@ -41,8 +38,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void Form_Activate() override;
-    void commit(int index) override;
-    void erase() override;
     // The text of the field left last.
     QString enterFallback(int index) const override;
     void showHints() override;
@@ -65,10 +60,7 @@ private:
     std::array<QString, CoreTable::MaxRecords + 1> m_hintHeadings;
 
     QString m_coreTablePath;
-    ResonanceSolver m_solver;
-
     std::array<QLabel *, FieldCount> m_label {};
-
 };
 
 } // namespace corvane

@@ -12,7 +12,6 @@
 
 namespace corvane {
 
-
 namespace {
 
 // Places a label in twips; a text wider than its label gets a smaller size
@@ -40,17 +39,20 @@ frmAbout::frmAbout(QWidget *owner)
 {
     setWindowTitle(QStringLiteral("About..."));
     setFont(msSansSerif(8.25, false));
-    setGeometry(twipsToPixels(2940), twipsToPixels(2115), twipsToPixels(3750), twipsToPixels(3870));
-    setFixedSize(twipsToPixels(3750), twipsToPixels(3870));
+    setGeometry(twipsRect(2940, 2115, 3750, 3870));
+    setFixedSize(size());
     setModal(false);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsToPixels(1440), twipsToPixels(3360), twipsToPixels(855), twipsToPixels(315));
+    cmdOK->setGeometry(twipsRect(1440, 3360, 855, 315));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    // Positions in twips; labels without a font of their own use the window's.
+    // Positions in twips; labels without a font of their own use the window's. The
+    // maker's web page and mail address are set when the program is built.
+    const QString web = QStringLiteral(CORVANE_WEB_ADDRESS);
+    const QString mail = QStringLiteral(CORVANE_MAIL_ADDRESS);
     const QString notice = QStringLiteral("\u00a9 2026 The Corvane developers");
     Label1 = placeLabel(new QLabel(QStringLiteral("Corvane"), this), "Label1",
                         240, 120, 3135, 375, msSansSerif(18, true));
@@ -60,11 +62,11 @@ frmAbout::frmAbout(QWidget *owner)
                         120, 1080, 3615, 255, msSansSerif(12, false));
     Label4 = placeLabel(new QLabel(QStringLiteral("Web Page"), this), "Label4",
                         1440, 1680, 855, 255, font());
-    Label5 = placeLabel(new LinkLabel(webAddress(), this), "Label5",
+    Label5 = placeLabel(new LinkLabel(web, this), "Label5",
                         480, 1920, 2895, 375, msSansSerif(12, true));
     Label6 = placeLabel(new QLabel(QStringLiteral("Email"), this), "Label6",
                         1560, 2400, 495, 255, font());
-    Label7 = placeLabel(new LinkLabel(mailAddress(), this), "Label7",
+    Label7 = placeLabel(new LinkLabel(mail, this), "Label7",
                         240, 2640, 3375, 375, msSansSerif(12, true));
 
     // Links in pure blue.
@@ -73,9 +75,9 @@ frmAbout::frmAbout(QWidget *owner)
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
         link->setPalette(palette);
     }
-    Label5->setAccessibleName(QStringLiteral("Web page %1").arg(webAddress()));
+    Label5->setAccessibleName(QStringLiteral("Web page %1").arg(web));
     Label5->setAccessibleDescription(QStringLiteral("Opens the web page in the browser"));
-    Label7->setAccessibleName(QStringLiteral("Email %1").arg(mailAddress()));
+    Label7->setAccessibleName(QStringLiteral("Email %1").arg(mail));
     Label7->setAccessibleDescription(QStringLiteral("Starts a new message in the mail program"));
     connect(Label5, &LinkLabel::clicked, this, &frmAbout::Label5_Click);
     connect(Label7, &LinkLabel::clicked, this, &frmAbout::Label7_Click);
@@ -85,21 +87,6 @@ frmAbout::frmAbout(QWidget *owner)
     cmdOK->setFocus();
 }
 
-QString frmAbout::webAddress()
-{
-    return QStringLiteral(CORVANE_WEB_ADDRESS);
-}
-
-QString frmAbout::mailAddress()
-{
-    return QStringLiteral(CORVANE_MAIL_ADDRESS);
-}
-
-QUrl frmAbout::mailLink()
-{
-    return QUrl(QStringLiteral("mailto:") + mailAddress() + QStringLiteral("?subject=Corvane&body="));
-}
-
 void frmAbout::cmdOK_Click()
 {
     close();
@@ -107,12 +94,13 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::Label5_Click()
 {
-    Launcher::openUrl(QUrl(webAddress()));
+    Launcher::openUrl(QUrl(QStringLiteral(CORVANE_WEB_ADDRESS)));
 }
 
 void frmAbout::Label7_Click()
 {
-    Launcher::openUrl(mailLink());
+    // A new message to the maker with the product as subject.
+    Launcher::openUrl(QUrl(QStringLiteral("mailto:" CORVANE_MAIL_ADDRESS "?subject=Corvane&body=")));
 }
 
 } // namespace corvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QUrl>
 
 class QLabel;
 class QPushButton;
@@ -17,12 +16,6 @@ class frmAbout : public QDialog
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *owner = nullptr);
-
-    // The maker's web page and mail address, set when the program is built.
-    static QString webAddress();
-    static QString mailAddress();
-    // The mail link: a new message to the maker with the product as subject.
-    static QUrl mailLink();
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -8,7 +8,6 @@
 
 namespace corvane {
 
-
 frmInstruct::frmInstruct(QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -29,24 +28,24 @@ frmInstruct::frmInstruct(QWidget *owner)
 
 QString frmInstruct::instructionsText()
 {
-    const QString crlf = QStringLiteral("\r\n");
-    QString text;
-    text += QStringLiteral("The purpose of this program is to make it easy to calculate toroid windings.") + crlf;
-    text += QStringLiteral("Fill any of TWO fields on the top of the form and hit the Enter key.") + crlf;
-    text += QStringLiteral("This will fill in all the other fields with data.") + crlf;
-    text += QStringLiteral("You can also enter a TURNS number for any of the toroids as one of the fields")
-        + QStringLiteral(" in place of the Inductance field") + crlf;
-    text += QStringLiteral("Once all the fields contain data, you can change any field's value and the")
-        + QStringLiteral(" program will recalculate all the fields based on the Frequency value.") + crlf;
-    text += crlf;
-    text += QStringLiteral("ShortCut Keys") + crlf;
-    text += QStringLiteral("E - Erase all fields") + crlf;
-    text += QStringLiteral("F - Move to Frequency field") + crlf;
-    text += QStringLiteral("C - Move to Capacitance field") + crlf;
-    text += QStringLiteral("L - Move to Inductor field") + crlf;
-    text += QStringLiteral("Z - Move to Impedance field") + crlf;
-    text += QStringLiteral("<CTRL>P - Print Form") + crlf;
-    return text;
+    const QStringList lines = {
+        QStringLiteral("The purpose of this program is to make it easy to calculate toroid windings."),
+        QStringLiteral("Fill any of TWO fields on the top of the form and hit the Enter key."),
+        QStringLiteral("This will fill in all the other fields with data."),
+        QStringLiteral("You can also enter a TURNS number for any of the toroids as one of the fields"
+                       " in place of the Inductance field"),
+        QStringLiteral("Once all the fields contain data, you can change any field's value and the"
+                       " program will recalculate all the fields based on the Frequency value."),
+        QString(),
+        QStringLiteral("ShortCut Keys"),
+        QStringLiteral("E - Erase all fields"),
+        QStringLiteral("F - Move to Frequency field"),
+        QStringLiteral("C - Move to Capacitance field"),
+        QStringLiteral("L - Move to Inductor field"),
+        QStringLiteral("Z - Move to Impedance field"),
+        QStringLiteral("<CTRL>P - Print Form"),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 void frmInstruct::Form_Load()

@@ -1,9 +1,10 @@
 #include "desktopprintservices.h"
 
+#include "messagebox.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -11,14 +12,6 @@
 namespace corvane {
 
 namespace {
-
-// The program's message boxes: its name as caption, an OK button, no icon.
-int showMessage(QWidget *owner, const QString &text, QMessageBox::StandardButtons buttons)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), text, buttons, owner);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec();
-}
 
 // A printer set up for one copy of the program's page.
 std::unique_ptr<QPrinter> onePage(std::unique_ptr<QPrinter> printer)
@@ -57,10 +50,8 @@ std::unique_ptr<QPrinter> DesktopPrintServices::choosePrinter(QWidget *owner)
 
 bool DesktopPrintServices::offerPdf(QWidget *owner)
 {
-    return showMessage(owner,
-                       QStringLiteral("No printer is installed.\n"
-                                      "Save the page as a PDF file instead?"),
-                       QMessageBox::Ok | QMessageBox::Cancel)
+    return showMessageBox(owner, QStringLiteral("No printer is installed.\nSave the page as a PDF file instead?"),
+                          QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 
@@ -76,7 +67,7 @@ QString DesktopPrintServices::pdfFileName(QWidget *owner)
 
 void DesktopPrintServices::report(QWidget *owner, const QString &message)
 {
-    showMessage(owner, message, QMessageBox::Ok);
+    showMessageBox(owner, message);
 }
 
 } // namespace corvane

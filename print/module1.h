@@ -40,13 +40,12 @@ QSizeF pictureSizeMm(const QPixmap &picture);
 // exactly like the area), else the height fills. Empty when either is empty.
 QSizeF scaledPictureSize(const QSizeF &pictureMm, const QSizeF &pageMm);
 
-// Sets the orientation that suits the picture's shape (portrait when it is at
-// least as tall as wide), measures the printable area in that orientation,
-// starts the document with `painter` and paints the picture scaled to fill the
-// page at the top-left corner of the printable area. A picture or printable
-// area of zero size prints nothing and starts no document. The caller ends the
-// document with painter.end() when the painter is active. Returns false only
-// when the printer refused to start.
+// Sets the orientation that suits the picture's shape (portrait when it is at least as tall as
+// wide), measures the printable area in that orientation, starts the document with `painter` and
+// paints the picture scaled to fill the page at the top-left corner of the printable area. A
+// picture or printable area of zero size prints nothing and starts no document. The caller ends
+// the document with painter.end() when the painter is active. Returns false only when the printer
+// refused to start.
 bool printScaledPicture(QPagedPaintDevice &printer, QPainter &painter, const QPixmap &picture);
 
 // The print command of a calculator window: captures the window, holds the

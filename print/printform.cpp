@@ -10,15 +10,6 @@ namespace corvane::Module1 {
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &fileName)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(fileName);
-    printer->setDocName(QStringLiteral("Corvane"));
-    return printer;
-}
-
 QString failureMessage(const QPrinter &printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
@@ -53,7 +44,10 @@ void printForm(QWidget *form, QLabel *Picture1)
         const QString fileName = services.pdfFileName(owner);
         if (fileName.isEmpty())
             return;
-        printer = pdfPrinter(fileName);
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(fileName);
+        printer->setDocName(QStringLiteral("Corvane"));
     }
 
     QPainter painter;

@@ -2,25 +2,15 @@
 
 #include "desktopprintservices.h"
 
-#include <QPrinter>
-
 namespace corvane {
 
-namespace {
-
-PrintServices *replacement = nullptr;
-
-} // namespace
+// The services a test put in place; none unless replaced.
+static PrintServices *replacement = nullptr;
 
 PrintServices &PrintServices::current()
 {
     static DesktopPrintServices desktop;
     return replacement ? *replacement : desktop;
-}
-
-std::unique_ptr<QPrinter> PrintServices::choosePrinter(QWidget *)
-{
-    return nullptr;
 }
 
 void PrintServices::setCurrent(PrintServices *services)

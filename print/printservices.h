@@ -21,10 +21,10 @@ public:
     // printer is installed.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     // Whether any printer is installed, the default one or another.
-    virtual bool printersInstalled() { return false; }
+    virtual bool printersInstalled() = 0;
     // Asked when printers are installed but none is the default: the printer
     // the user chooses, set up for one page; null when they cancel.
-    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget *owner);
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget *owner) = 0;
     // Asked when no printer is installed: true to save the page as a PDF file.
     virtual bool offerPdf(QWidget *owner) = 0;
     // The PDF file to write; empty when the user gives none.

@@ -14,22 +14,47 @@
 
 namespace corvane {
 
-FieldEdit::FieldEdit(int index, FieldHandler *handler, QWidget *parent)
-    : QLineEdit(parent), m_index(index), m_handler(handler)
+namespace {
+
+// Ctrl, Alt or Meta held: such a key types nothing into a field and edits
+// nothing in it (AltGr is Ctrl+Alt on some systems; Ctrl+Backspace would
+// delete a word), though it may move the caret.
+bool hasCommandModifier(const QKeyEvent *event)
 {
-    // Left-aligned, sunken, no length limit.
-    setMaxLength(std::numeric_limits<int>::max());
-    // Keys reach the field as keys: no input method composes text for it.
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-    setAcceptDrops(false);
+    return event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
 }
 
-int FieldEdit::characterCode(const QKeyEvent *event)
+// Alt with a key belongs to the menus and types nothing in a field; Ctrl+Alt
+// is AltGr on some keyboards.
+bool isMenuKey(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier);
+}
+
+// Home, End, the arrows, Page Up and Page Down (one run of key codes) only
+// move the caret or the selection.
+bool isCaretKey(int key)
+{
+    return key >= Qt::Key_Home && key <= Qt::Key_PageDown;
+}
+
+// Whether a focus change for this reason leaves the field for another control
+// of the same window (a switch to another window, a menu or a message box does not).
+bool isFocusLoss(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+        && reason != Qt::MenuBarFocusReason;
+}
+
+// The character code a key event types, or -1 for keys that type no character (arrows, Home,
+// End, Delete, Tab ...), which keep their normal editing and navigation behaviour, and for keys
+// held with Alt or Meta or Ctrl (Ctrl with a letter types that letter's control character: Ctrl+P is 16).
+int characterCode(const QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers();
     if (hasCommandModifier(event)) {
-        // Control with a letter types that letter's control character (Ctrl+P is 16).
         const bool controlOnly = !(mods & (Qt::AltModifier | Qt::MetaModifier));
         if (controlOnly && key >= Qt::Key_A && key <= Qt::Key_Z)
             return key - Qt::Key_A + 1;
@@ -45,50 +70,34 @@ int FieldEdit::characterCode(const QKeyEvent *event)
     if ((mods & Qt::KeypadModifier)
         && (key == Qt::Key_Comma || key == Qt::Key_Period || text == QLatin1String(",")))
         return '.';
-    if (text.isEmpty())
+    // Delete types 127 on some platforms.
+    if (text.isEmpty() || text.at(0).unicode() == 127)
         return -1;
-    const char16_t c = text.at(0).unicode();
-    if (c == 127) // Delete on some platforms
-        return -1;
-    return int(c);
+    return int(text.at(0).unicode());
 }
 
-bool FieldEdit::hasCommandModifier(const QKeyEvent *event)
-{
-    return event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
+} // namespace
 
-bool FieldEdit::isMenuKey(const QKeyEvent *event)
+FieldEdit::FieldEdit(int index, FieldHandler *handler, QWidget *parent)
+    : QLineEdit(parent), m_index(index), m_handler(handler)
 {
-    // Alt with a key belongs to the menus; Ctrl+Alt is AltGr on some keyboards.
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier);
+    // Left-aligned, sunken, no length limit.
+    setMaxLength(std::numeric_limits<int>::max());
+    // Keys reach the field as keys: no input method composes text for it.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAcceptDrops(false);
 }
 
 void FieldEdit::injectTab(QWidget *window)
 {
     QPointer<QWidget> target(window);
     QTimer::singleShot(0, window, [target] {
-        if (!target)
-            return;
-        QWidget *focus = target->focusWidget();
+        QWidget *focus = target ? target->focusWidget() : nullptr;
         if (!focus)
             return;
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(focus, &tab);
     });
-}
-
-bool FieldEdit::isFocusLoss(Qt::FocusReason reason)
-{
-    switch (reason) {
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-        return false;
-    default:
-        return true;
-    }
 }
 
 void FieldEdit::focusInEvent(QFocusEvent *event)
@@ -104,22 +113,6 @@ void FieldEdit::focusOutEvent(QFocusEvent *event)
     if (isFocusLoss(event->reason()))
         m_handler->txt_LostFocus(m_index);
 }
-
-namespace {
-
-// Keys that only move the caret or the selection.
-bool isCaretKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 void FieldEdit::keyPressEvent(QKeyEvent *event)
 {
@@ -139,21 +132,17 @@ void FieldEdit::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (code < 0) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    m_handler->txt_KeyPress(m_index, code);
+    if (code >= 0)
+        m_handler->txt_KeyPress(m_index, code);
     if (code == 0) {
         event->accept();
         return;
     }
-    if (code == 8) {
+    // Other keys keep their editing; a typed character is what the handler left of it.
+    if (code < 0 || code == 8)
         QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // The handler may have changed the character: type what it left.
-    insert(QString(QChar(char16_t(code))));
+    else
+        insert(QString(QChar(char16_t(code))));
 }
 
 void FieldEdit::inputMethodEvent(QInputMethodEvent *event)
