@@ -638,6 +638,10 @@ private slots:
         const QString below = QStringLiteral("corvane attenuator: %1 dB is below the 5.72 dB that a resistive match from %2 ohms "
                                              "to %3 ohms needs (--min-loss gives that pad)\n");
         QTest::newRow("below the minimum") << "attenuator --zout 50 z=75 db=5" << 3 << "" << below.arg("5.00", "75.0", "50.0");
+        // At exactly the least loss both pads become the L pad: 43.3 in series on the 75-ohm side, 86.6 across 50.
+        QTest::newRow("at the minimum") << "attenuator --zout 50 z=75 db=5.719475475333593" << 0 << "Pi pad from 75.0 ohms to 50.0 ohms, "
+            "5.72 dB:\n  R1 (input shunt): open\n  R2 (series): 43.3 ohms\n  R1 (output shunt): 86.6 ohms\nT pad from 75.0 ohms to 50.0 ohms, "
+            "5.72 dB:\n  R3 (input series): 43.3 ohms\n  R4 (shunt): 86.6 ohms\n  R3 (output series): 0.0 ohms\n" << "";
         // 3e-11 dB short of 20 log10(sqrt(1.5) + sqrt(0.5)) = 5.719475475333593: as many decimals as tell them apart.
         QTest::newRow("a hair below") << "attenuator --zout 50 z=75 db=5.719475475303593" << 3 << "" << QStringLiteral("corvane attenuator: "
             "5.71947547530 dB is below the 5.71947547533 dB that a resistive match from 75.0 ohms to 50.0 ohms needs (--min-loss gives that pad)\n");
