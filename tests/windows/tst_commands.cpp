@@ -108,13 +108,6 @@ private slots:
         QCOMPARE(page.width() > page.height(), window.width() > window.height());
     }
 
-    // The real launcher starts a program, and says so when it cannot.
-    void realLauncher()
-    {
-        Launcher::replace({}, {});
-        QVERIFY(Launcher::startProgram(QStringLiteral("true"), {}) && !Launcher::startProgram(QStringLiteral("/no/such/program"), {}));
-    }
-
     // Nothing to capture: no picture held, no page printed, nobody asked, and no crash.
     void nothingToPrint()
     {
