@@ -100,7 +100,8 @@ QString recordLine(const TableCore &core, double al)
 
 QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> &core)
 {
-    QJsonObject object { { QStringLiteral("al"), fit.al }, { QStringLiteral("uhPer100Turns"), fit.uhPer100Turns() },
+    QJsonObject object { { QStringLiteral("al"), fit.al },
+                         { QStringLiteral("uhPer100Turns"), fit.uhPer100Turns() },
                          { QStringLiteral("tableValue"), tableNumber(fit.al) } };
     if (fit.model == InductanceFit::Model::SingleMeasurement) {
         // One measurement: the keys it has always had.
@@ -111,14 +112,16 @@ QJsonObject resultJson(const InductanceFit &fit, const std::optional<TableCore> 
         for (const InductanceFit::Point &p : fit.points)
             points.append(QJsonObject { { QStringLiteral("turns"), p.measured.turns },
                                         { QStringLiteral("measured"), p.measured.microhenries },
-                                        { QStringLiteral("fitted"), p.fittedUh }, { QStringLiteral("residual"), p.residualUh } });
+                                        { QStringLiteral("fitted"), p.fittedUh },
+                                        { QStringLiteral("residual"), p.residualUh } });
         object.insert(QStringLiteral("offsetUh"), fit.offsetUh);
         object.insert(QStringLiteral("rmsUh"), fit.rmsUh);
         object.insert(QStringLiteral("measurements"), points);
     }
     if (core)
         object.insert(QStringLiteral("core"),
-                      QJsonObject { { QStringLiteral("name"), core->name }, { QStringLiteral("tableAl"), core->al },
+                      QJsonObject { { QStringLiteral("name"), core->name },
+                                    { QStringLiteral("tableAl"), core->al },
                                     { QStringLiteral("differencePercent"), fit.differencePercentFrom(core->al) },
                                     { QStringLiteral("record"), recordLine(*core, fit.al) } });
     return object;

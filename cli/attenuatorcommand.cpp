@@ -98,8 +98,10 @@ int refuse(QJsonObject &object, const QString &why, const Invocation &invocation
 
 QJsonObject figuresJson(double outer, double middle, const PadNetwork &figures)
 {
-    return QJsonObject { { QStringLiteral("outerOhm"), outer }, { QStringLiteral("middleOhm"), middle },
-                         { QStringLiteral("lossDb"), figures.lossDb }, { QStringLiteral("inputOhm"), figures.inputOhm },
+    return QJsonObject { { QStringLiteral("outerOhm"), outer },
+                         { QStringLiteral("middleOhm"), middle },
+                         { QStringLiteral("lossDb"), figures.lossDb },
+                         { QStringLiteral("inputOhm"), figures.inputOhm },
                          { QStringLiteral("returnLossDb"), finiteOrNull(figures.returnLossDb) } };
 }
 
@@ -107,9 +109,11 @@ QJsonValue pairJson(const StandardSeries::Pair &pair)
 {
     if (!pair.valid)
         return QJsonValue();
-    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger }, { QStringLiteral("smallerOhm"), pair.smaller },
+    return QJsonObject { { QStringLiteral("largerOhm"), pair.larger },
+                         { QStringLiteral("smallerOhm"), pair.smaller },
                          { QStringLiteral("joining"), QString(pair.parallel ? "parallel" : "series") },
-                         { QStringLiteral("ohm"), pair.value }, { QStringLiteral("errorPercent"), pair.errorPercent } };
+                         { QStringLiteral("ohm"), pair.value },
+                         { QStringLiteral("errorPercent"), pair.errorPercent } };
 }
 
 // The symmetric Pi and T pads of the fields, terminated in their impedance,
@@ -173,7 +177,8 @@ int printPads(const AttenSolver &solver, double zOut, double watts, const Invoca
                                 : QStringLiteral("--zout needs an attenuation: give db=... or ask for --min-loss"));
         return Failure;
     }
-    QJsonObject object { { QStringLiteral("impedOhm"), z }, { QStringLiteral("attenDb"), db } };
+    QJsonObject object { { QStringLiteral("impedOhm"), z },
+                         { QStringLiteral("attenDb"), db } };
     if (!bridgedT) {
         object.insert(QStringLiteral("zOutOhm"), zOut);
         object.insert(QStringLiteral("minLossDb"), minimum);
@@ -259,7 +264,8 @@ QJsonObject standardPartsJson(const AttenSolver &solver)
         const ResistorHint hint = resistorHint(solver, field);
         QJsonValue parts;
         if (hint.valid)
-            parts = QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 }, { QStringLiteral("e96Ohm"), hint.e96 },
+            parts = QJsonObject { { QStringLiteral("e24Ohm"), hint.e24 },
+                                  { QStringLiteral("e96Ohm"), hint.e96 },
                                   { QStringLiteral("e24Pair"), pairJson(hint.pair) } };
         object.insert(QLatin1String(key), parts);
     }
@@ -301,8 +307,10 @@ QJsonObject resultJson(const AttenSolver &solver, const QString &refusal, const 
     QJsonObject object { { QStringLiteral("txt"), textsJson(solver.texts()) },
                          { QStringLiteral("impedOhm"), solver.impedOhm() },
                          { QStringLiteral("attenDb"), solver.attenDb() },
-                         { QStringLiteral("r1Ohm"), solver.r1Ohm() }, { QStringLiteral("r2Ohm"), solver.r2Ohm() },
-                         { QStringLiteral("r3Ohm"), solver.r3Ohm() }, { QStringLiteral("r4Ohm"), solver.r4Ohm() },
+                         { QStringLiteral("r1Ohm"), solver.r1Ohm() },
+                         { QStringLiteral("r2Ohm"), solver.r2Ohm() },
+                         { QStringLiteral("r3Ohm"), solver.r3Ohm() },
+                         { QStringLiteral("r4Ohm"), solver.r4Ohm() },
                          { QStringLiteral("standardParts"), standardPartsJson(solver) } };
     if (!refusal.isEmpty())
         object.insert(QStringLiteral("refusal"), refusal);

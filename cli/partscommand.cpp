@@ -61,16 +61,21 @@ int run(Invocation &invocation)
     QTextStream &out = invocation.out();
     if (invocation.isSet("json")) {
         auto neighbour = [&](double part) {
-            return QJsonObject { { QStringLiteral("value"), part }, { QStringLiteral("errorPercent"), error(part) } };
+            return QJsonObject { { QStringLiteral("value"), part },
+                                 { QStringLiteral("errorPercent"), error(part) } };
         };
         QJsonValue pairJson;
         if (pair.valid)
-            pairJson = QJsonObject { { QStringLiteral("larger"), pair.larger }, { QStringLiteral("smaller"), pair.smaller },
-                                     { QStringLiteral("joining"), joinedBy }, { QStringLiteral("value"), pair.value },
+            pairJson = QJsonObject { { QStringLiteral("larger"), pair.larger },
+                                     { QStringLiteral("smaller"), pair.smaller },
+                                     { QStringLiteral("joining"), joinedBy },
+                                     { QStringLiteral("value"), pair.value },
                                      { QStringLiteral("errorPercent"), pair.errorPercent } };
-        printJson(out, QJsonObject { { QStringLiteral("value"), value }, { QStringLiteral("series"), name },
+        printJson(out, QJsonObject { { QStringLiteral("value"), value },
+                                     { QStringLiteral("series"), name },
                                      { QStringLiteral("below"), neighbour(below) },
-                                     { QStringLiteral("above"), neighbour(above) }, { QStringLiteral("pair"), pairJson } });
+                                     { QStringLiteral("above"), neighbour(above) },
+                                     { QStringLiteral("pair"), pairJson } });
         return Ok;
     }
     auto part = [&](double v) { return StandardSeries::plainText(v, series); };

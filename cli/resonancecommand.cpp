@@ -52,7 +52,8 @@ QJsonValue capacitorsJson(const ResonanceSolver &solver)
     if (!hint.valid)
         return QJsonValue();
     auto choice = [](const CapacitorHint::Choice &c) {
-        QJsonObject object { { QStringLiteral("capFarad"), c.capFarad }, { QStringLiteral("freqHz"), c.freqHz },
+        QJsonObject object { { QStringLiteral("capFarad"), c.capFarad },
+                             { QStringLiteral("freqHz"), c.freqHz },
                              { QStringLiteral("freqErrorPercent"), c.freqErrorPercent } };
         if (c.smallFarad > 0) {
             object.insert(QStringLiteral("largeFarad"), c.largeFarad);
@@ -60,7 +61,8 @@ QJsonValue capacitorsJson(const ResonanceSolver &solver)
         }
         return object;
     };
-    return QJsonObject { { QStringLiteral("e6"), choice(hint.e6) }, { QStringLiteral("e12"), choice(hint.e12) },
+    return QJsonObject { { QStringLiteral("e6"), choice(hint.e6) },
+                         { QStringLiteral("e12"), choice(hint.e12) },
                          { QStringLiteral("e24"), choice(hint.e24) },
                          { QStringLiteral("e12Pair"), hint.hasPair ? QJsonValue(choice(hint.e12Pair)) : QJsonValue() } };
 }
@@ -89,8 +91,10 @@ QJsonObject resultJson(const ResonanceSolver &solver)
         // What the whole turns give; null while the core has no winding.
         const TurnsHint hint = turnsHint(solver, i);
         coreList.append(QJsonObject {
-                { QStringLiteral("name"), cores.coreName[slot] }, { QStringLiteral("al"), cores.coreAL[slot] },
-                { QStringLiteral("wire"), cores.coreWire[slot] }, { QStringLiteral("turns"), solver.coreTurns(i) },
+                { QStringLiteral("name"), cores.coreName[slot] },
+                { QStringLiteral("al"), cores.coreAL[slot] },
+                { QStringLiteral("wire"), cores.coreWire[slot] },
+                { QStringLiteral("turns"), solver.coreTurns(i) },
                 { QStringLiteral("wholeTurns"), numberOrNull(hint.hasWinding, hint.wholeTurns) },
                 { QStringLiteral("wholeTurnsHenry"), numberOrNull(hint.hasWinding, hint.wholeTurnsHenry) },
                 { QStringLiteral("errorPercent"), numberOrNull(hint.hasWinding, hint.errorPercent) },
@@ -99,10 +103,14 @@ QJsonObject resultJson(const ResonanceSolver &solver)
         });
     }
     return QJsonObject {
-        { QStringLiteral("txt"), textsJson(solver.texts()) }, { QStringLiteral("freqHz"), solver.freqHz() },
-        { QStringLiteral("capFarad"), solver.capFarad() }, { QStringLiteral("indHenry"), solver.indHenry() },
-        { QStringLiteral("reactOhm"), solver.reactOhm() }, { QStringLiteral("lastField"), solver.lastField() },
-        { QStringLiteral("cores"), coreList }, { QStringLiteral("standardCapacitors"), capacitorsJson(solver) },
+        { QStringLiteral("txt"), textsJson(solver.texts()) },
+        { QStringLiteral("freqHz"), solver.freqHz() },
+        { QStringLiteral("capFarad"), solver.capFarad() },
+        { QStringLiteral("indHenry"), solver.indHenry() },
+        { QStringLiteral("reactOhm"), solver.reactOhm() },
+        { QStringLiteral("lastField"), solver.lastField() },
+        { QStringLiteral("cores"), coreList },
+        { QStringLiteral("standardCapacitors"), capacitorsJson(solver) },
     };
 }
 

@@ -106,12 +106,15 @@ int run(Invocation &invocation)
 
     if (invocation.isSet("json")) {
         const bool wound = plan.turnsPerLayer > 0;
-        const QJsonObject sizeJson { { QStringLiteral("name"), size->name }, { QStringLiteral("odInches"), size->outerInches },
+        const QJsonObject sizeJson { { QStringLiteral("name"), size->name },
+                                     { QStringLiteral("odInches"), size->outerInches },
                                      { QStringLiteral("idInches"), size->innerInches },
                                      { QStringLiteral("heightInches"), size->heightInches } };
         printJson(invocation.out(),
-                  QJsonObject { { QStringLiteral("core"), coreName }, { QStringLiteral("size"), sizeJson },
-                                { QStringLiteral("turns"), turns }, { QStringLiteral("wireInches"), wireInches },
+                  QJsonObject { { QStringLiteral("core"), coreName },
+                                { QStringLiteral("size"), sizeJson },
+                                { QStringLiteral("turns"), turns },
+                                { QStringLiteral("wireInches"), wireInches },
                                 { QStringLiteral("wireCm"), centimetres },
                                 { QStringLiteral("wire"), wire ? QJsonValue(wire->displayName()) : QJsonValue() },
                                 { QStringLiteral("turnsPerLayer"), numberOrNull(wound, plan.turnsPerLayer) },
