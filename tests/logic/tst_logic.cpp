@@ -8,7 +8,6 @@
 #include "coresizes.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
-#include "inductancefit.h"
 #include "numbers.h"
 #include "resonancesolver.h"
 #include "sessions.h"
@@ -191,6 +190,9 @@ private slots:
                                  "5: a fourth field", "6: AL is not a number",
                                  "7: wire length per turn is not a number",
                                  "8: no AL (a tab does not separate fields, a space does)" };
+        // Where "," is the decimal point (the test's locale), a table written by hand may use it or "."; "," never groups.
+        QTest::newRow("comma or point") << QByteArray("@a 4,9 1,25\n@b 4.9 0.5\n@c 1,000 2") << "A 4.9 1.25; B 4.9 0.5; C 1 2"
+                                        << QStringList();
         QTest::newRow("only the first 100 characters")
                 << QByteArray("@a 1" + QByteArray(96, ' ') + "2") << "" << QStringList { "1: no wire length per turn" };
     }
@@ -200,7 +202,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, cores);
         QFETCH(QStringList, skipped);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const CoreTable table = readTable(file);
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(coreList(table), cores);
         QStringList reasons;
         for (const CoreTable::SkippedLine &line : table.skipped)
@@ -233,15 +237,6 @@ private slots:
         QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) && written.flush()));
         const CoreTable table = path.isEmpty() ? CoreTable() : CoreTable::load(dir.filePath(path));
         QCOMPARE(coreTableReport(table), report.replace(QLatin1String("DIR"), dir.path()));
-    }
-
-    void coreTableInAnotherLocale()
-    {
-        // Where "," is the decimal point, a table written by hand may use it or "."; "," never groups digits.
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const CoreTable table = readTable("@a 4,9 1,25\n@b 4.9 0.5\n@c 1,000 2");
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(coreList(table), QStringLiteral("A 4.9 1.25; B 4.9 0.5; C 1 2"));
     }
 
     void tableLocation()
@@ -319,6 +314,12 @@ private slots:
                 << QStringList { "7.100", "103", "4.90", "219", t10, t11, t20 };
         QTest::newRow("erase forgets every quantity") << QStringList { "0=7.1", "1=100", "E", "3=50" }
                 << QStringList { "", "", "", "50", "", "", "" };
+        // An entry whose results do not fit a double is refused whole: its text stays, the rest as before.
+        const QString huge = QStringLiteral("1") + QString(305, QLatin1Char('0'));
+        QTest::newRow("frequency beyond a double") << QStringList { "1=100", "0=" + huge }
+                << QStringList { huge, "100", "", "", "", "", "" };
+        QTest::newRow("turns squared beyond a double") << QStringList { "0=7.1", "4=" + huge.left(161) }
+                << QStringList { "7.100", "", "", "", huge.left(161), "", "" };
         QTest::newRow("turns beyond the loaded cores") << QStringList { "0=7.1", "1=100", "8=10" }
                 << QStringList { "7.100", "100", "5.02", "224", t10, t11, t20 };
     }
@@ -331,28 +332,6 @@ private slots:
         QCOMPARE(::texts(solver), texts);
         QCOMPARE(solver.text(7), QString());
         QCOMPARE(solver.lastField(), entries.last().section(QLatin1Char('='), 0, 0).toInt());
-    }
-
-    void refusedEntries_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("entry");
-        const QString big = QStringLiteral("1") + QString(305, QLatin1Char('0'));
-        QTest::newRow("frequency beyond a double") << QStringList { "1=100" } << "0=" + big;
-        QTest::newRow("turns squared beyond a double") << QStringList { "0=7.1" } << "4=1" + QString(160, QLatin1Char('0'));
-    }
-
-    void refusedEntries()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QString, entry);
-        const ResonanceSolver earlier = solved(before);
-        const ResonanceSolver after = solved(before + QStringList { entry });
-        const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
-        QStringList expected = texts(earlier, 53);
-        expected[index] = entry.section(QLatin1Char('='), 1); // the typed text stays
-        QCOMPARE(texts(after, 53), expected);
-        QCOMPARE(invariants::numbersOf(after), invariants::numbersOf(earlier));
     }
 
     void randomSessions()
@@ -710,12 +689,14 @@ private slots:
                     "N=20 L=2.02: fit 2.02 uH, residual 0 uH (0.00 %)\nN=30 L=4.47: fit 4.47 uH, residual 0 uH (0.00 %)\n"
                     "RMS residual: 0 uH\nCore table AL: 4.9\nX1 in the core table: AL 10, this AL -51.00 %\n"
                     "Record line: @X1 4.9 1\n" << "";
-        // As "fit with residuals" of fit_data, rounded: slope 0.004887755, L0 0.6/7, residuals 1.25/49, -2/49, 0.75/49.
+        // x = N^2 = 100, 400, 900; 3x = -1100, -200, 1300 about the mean, 3y = -5.3, -1.1, 6.4: slope = 14370 / 2940000 =
+        // 0.004887755, L0 = 7.1/3 - slope * 1400/3 = 0.6/7; residuals 1.25/49, -2/49, 0.75/49; RMS = sqrt(6.125/2401/3).
         QTest::newRow("al --file") << "al --file @bench.txt" << 0
             << "AL: 4.888 nH/turn^2 (48.88 uH per 100 turns)\nL0: 0.086 uH (the leads and the fixture)\n"
                "N=10 L=0.6: fit 0.574 uH, residual 0.026 uH (+4.25 %)\nN=20 L=2: fit 2.041 uH, residual -0.041 uH (-2.04 %)\n"
                "N=30 L=4.5: fit 4.485 uH, residual 0.015 uH (+0.34 %)\nRMS residual: 0.029 uH\nCore table AL: 4.888\n" << "";
-        // As "through zero" of fit_data: slope 4886 / 980000 = 0.004985714, residuals 0.36/7, 0.18/7, -0.12/7.
+        // Through zero: sum N^2 L = 55 + 808 + 4023 = 4886, sum N^4 = 980000: slope 0.004985714; residuals 0.36/7, 0.18/7,
+        // -0.12/7, RMS = sqrt(0.1764/49/3).
         QTest::newRow("al --through-zero") << "al --through-zero N=10 L=0.55 N=20 L=2.02 N=30 L=4.47" << 0
             << "AL: 4.986 nH/turn^2 (49.86 uH per 100 turns)\nL0: 0 uH (fitted through zero)\n"
                "N=10 L=0.55: fit 0.499 uH, residual 0.051 uH (+9.35 %)\nN=20 L=2.02: fit 1.994 uH, residual 0.026 uH (+1.27 %)\n"
@@ -727,9 +708,11 @@ private slots:
                "N=10 L=0.52: fit 0.51 uH, residual 0.01 uH (+1.92 %)\nRMS residual: 0.01 uH\nCore table AL: 5.1\n" << "";
         QTest::newRow("al falling") << "al N=10 L=1 N=20 L=0.5" << 3 << ""
             << "corvane al: the fitted AL is not above zero: the inductance falls as the turns grow\n";
+        QTest::newRow("al flat") << "al N=10 L=0.5 N=20 L=0.5" << 3 << ""
+            << "corvane al: the fitted AL is not above zero: the inductance does not change with the turns\n";
         QTest::newRow("al, negative L") << "al N=10 L=0.5 N=20 L=-1" << 2 << ""
             << "corvane al: L must be a positive number, not '-1'\nRun 'corvane al --help' for the usage.\n";
-        // The numbers of "fit with residuals" in fit_data.
+        // The numbers of "al --file" to seven digits.
         QTest::newRow("al --json") << "al --json --file @bench.txt" << 0
             << "{\"al\": 4.887755, \"uhPer100Turns\": 48.87755, \"tableValue\": \"4.888\", \"offsetUh\": 0.0857143, "
                "\"rmsUh\": 0.0291606, \"measurements\": [{\"turns\": 10, \"measured\": 0.6, \"fitted\": 0.5744898, "
@@ -934,66 +917,6 @@ private slots:
         QCOMPARE(run.code, 0);
         const double actual = jsonNumber(run.out, path);
         QVERIFY2(std::fabs(actual - expected) <= qMax(1e-4 * std::fabs(expected), 1e-9), qPrintable(QString::number(actual)));
-    }
-    // The whole fit per row: model, valid, AL nH, L0 uH, RMS uH, % from a table AL of 4.9, L0 needs
-    // two turn counts, then per measurement the fitted uH, the residual uH and the residual %.
-    void fit_data()
-    {
-        QTest::addColumn<Doubles>("measured"); // turns, uH, turns, uH, ...
-        QTest::addColumn<bool>("throughZero");
-        QTest::addColumn<QString>("refusal");
-        QTest::addColumn<Doubles>("expected");
-        const Doubles worked { 10, 0.55, 20, 2.02, 30, 4.47 };
-        // 0.49 uH * 1000 / 10^2 = 4.9 nH, exactly the table's.
-        QTest::newRow("one measurement") << Doubles { 10, 0.49 } << false << "" << Doubles { 0, 1, 4.9, 0, 0, 0, 0, 0.49, 0, 0 };
-        // Exact data on L = 0.0049 N^2 + 0.06: 0.49 + 0.06, 1.96 + 0.06, 4.41 + 0.06.
-        QTest::newRow("worked example") << worked << false << ""
-                                        << Doubles { 2, 1, 4.9, 0.06, 0, 0, 0, 0.55, 0, 0, 2.02, 0, 0, 4.47, 0, 0 };
-        // x = 100, 400, 900; 3x = -1100, -200, 1300 about the mean, 3y = -5.3, -1.1, 6.4:
-        // slope = 14370 / 2940000 = 0.004887755, L0 = 7.1/3 - slope * 1400/3 = 0.6/7;
-        // residuals 1.25/49, -2/49, 0.75/49; RMS = sqrt(6.125/2401/3); -0.0122449 / 4.9.
-        QTest::newRow("fit with residuals")
-            << Doubles { 10, 0.6, 20, 2.0, 30, 4.5 } << false << ""
-            << Doubles { 2, 1, 4.887755, 0.0857143, 0.0291606, -0.249896, 0, 0.5744898, 0.0255102, 4.251701,
-                         2.0408163, -0.0408163, -2.040816, 4.4846939, 0.0153061, 0.340136 };
-        // sum N^2 L = 55 + 808 + 4023 = 4886, sum N^4 = 980000: slope 0.004985714;
-        // residuals 0.36/7, 0.18/7, -0.12/7; RMS = sqrt(0.1764/49/3); 0.0857143 / 4.9.
-        QTest::newRow("through zero") << worked << true << ""
-                                      << Doubles { 1, 1, 4.985714, 0, 0.0346410, 1.749271, 0, 0.4985714, 0.0514286, 9.350649,
-                                                   1.9942857, 0.0257143, 1.272984, 4.4871429, -0.0171429, -0.383509 };
-        // 100 * 1.02 / 20000 = 0.0051: AL 5.1, fitted 0.51 twice, residuals -0.01 and
-        // 0.01 (-2 % and 1.923077 %), RMS 0.01, 0.2 / 4.9 = 4.081633 %.
-        QTest::newRow("one turn count") << Doubles { 10, 0.50, 10, 0.52 } << false << ""
-                                        << Doubles { 1, 1, 5.1, 0, 0.01, 4.081633, 1, 0.51, -0.01, -2, 0.51, 0.01, 1.923077 };
-        // slope (0.5 - 1) / (400 - 100) = -1/600 uH: AL -5/3; L0 = 0.75 + 250/600 = 7/6.
-        QTest::newRow("falling") << Doubles { 10, 1.0, 20, 0.5 } << false
-                                 << "the fitted AL is not above zero: the inductance falls as the turns grow"
-                                 << Doubles { 2, 0, -5 / 3.0, 7 / 6.0, 0, 0, 0 };
-        // 0.5 and 0.5 at 10 and 20 turns: slope 0, L0 0.5.
-        QTest::newRow("flat") << Doubles { 10, 0.5, 20, 0.5 } << false
-                              << "the fitted AL is not above zero: the inductance does not change with the turns"
-                              << Doubles { 2, 0, 0, 0.5, 0, 0, 0 };
-        const Doubles refused { 0, 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("zero turns") << Doubles { 0, 1.0 } << false << "turns and inductance must be positive numbers" << refused;
-    }
-
-    void fit()
-    {
-        QFETCH(Doubles, measured);
-        QVector<InductanceMeasurement> measurements;
-        for (qsizetype i = 0; i + 1 < measured.size(); i += 2)
-            measurements.append({ measured[i], measured[i + 1] });
-        QFETCH(bool, throughZero);
-        const InductanceFit fit = InductanceFit::fit(measurements, throughZero);
-        QTEST(fit.refusal, "refusal");
-        Doubles whole { double(fit.model), double(fit.valid), fit.al, fit.offsetUh, fit.rmsUh,
-                        fit.valid ? fit.differencePercentFrom(4.9) : 0, double(fit.offsetNeedsTwoTurnCounts) };
-        for (qsizetype i = 0; i < fit.points.size(); ++i) {
-            QCOMPARE(fit.points[i].measured.microhenries, measured[2 * i + 1]);
-            whole << fit.points[i].fittedUh << fit.points[i].residualUh << fit.points[i].residualPercent;
-        }
-        QFETCH(Doubles, expected);
-        QVERIFY(sameNumbers(whole, expected));
     }
 
     void sizes_data()
