@@ -797,11 +797,10 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        for (const QString name : { "three.ini", "one.ini", "fifty.ini", "big.ini", "missing.ini", "t.ini", "bench.txt" }) {
-            arguments.replaceInStrings(QLatin1Char('@') + name, m_dir.filePath(name));
-            out.replace(QLatin1Char('@') + name, m_dir.filePath(name));
-            err.replace(QLatin1Char('@') + name, m_dir.filePath(name));
-        }
+        const QRegularExpression file(QStringLiteral("@(?=[a-z]+\\.[a-z])")); // "@NAME.EXT": a file in the test's folder
+        arguments.replaceInStrings(file, m_dir.path() + QLatin1Char('/'));
+        out.replace(file, m_dir.path() + QLatin1Char('/'));
+        err.replace(file, m_dir.path() + QLatin1Char('/'));
         QLocale::setDefault(QLocale(QLocale::German)); // where the decimal point is a comma, the outputs stay the same
         const CliRun run = runCli(arguments);
         QLocale::setDefault(QLocale::c());
