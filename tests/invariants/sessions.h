@@ -133,13 +133,19 @@ inline QString attenuatorSession(InputBytes &in, int maxSteps)
     return problem;
 }
 
-// Bytes as the core table file, then one calculation on what it loaded.
-inline QString coreTableSession(const QByteArray &bytes)
+// Bytes read as a core table file.
+inline CoreTable readTable(const QByteArray &bytes)
 {
     QByteArray copy = bytes;
     QBuffer file(&copy);
     file.open(QIODevice::ReadOnly);
-    const CoreTable table = CoreTable::read(file);
+    return CoreTable::read(file);
+}
+
+// Bytes as the core table file, then one calculation on what it loaded.
+inline QString coreTableSession(const QByteArray &bytes)
+{
+    const CoreTable table = readTable(bytes);
     if (table.coreCount < 0 || table.coreCount > CoreTable::MaxRecords || table.skippedCount < table.skipped.size())
         return QStringLiteral("impossible counts");
     for (int i = 1; i <= table.coreCount; ++i)

@@ -13,7 +13,6 @@
 #include "sessions.h"
 #include "windingplan.h"
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,13 +29,7 @@ using namespace corvane;
 
 namespace {
 
-CoreTable readTable(const QByteArray &bytes)
-{
-    QByteArray copy = bytes;
-    QBuffer file(&copy);
-    file.open(QIODevice::ReadOnly);
-    return CoreTable::read(file);
-}
+using invariants::readTable;
 
 // NAME AL WIRE; ... for every core read.
 QString coreList(const CoreTable &table)
