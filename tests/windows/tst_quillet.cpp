@@ -32,10 +32,8 @@ private slots:
     void keys_data()
     {
         keyColumns();
-        const QString t10 = QStringLiteral("10 turns 11\"");
-        const QString t11 = QStringLiteral("11 turns 16\"");
-        const QString t20 = QStringLiteral("20 turns 12\"");
-        const QStringList solved { "7.100", "100", "5.02", "224", t10, t11, t20 };
+        const QStringList turns { "10 turns 11\"", "11 turns 16\"", "20 turns 12\"" };
+        const QStringList solved = QStringList { "7.100", "100", "5.02", "224" } + turns;
         const QStringList empty(7);
         const QStringList none, zero { "ZERO or EMPTY is not valid!" };
 
@@ -59,7 +57,7 @@ private slots:
                 << QStringList { "9.100", "", "", "", "", "", "" } << 1 << none;
         // 11 turns on core Y: 11 * 11 * 40 nH = 4.84 uH.
         QTest::newRow("turns typed into core 2") << "z\t11\r"
-                << QStringList { "", "", "4.84", "", t10, t11, t20 } << 6 << none;
+                << QStringList { "", "", "4.84", "" } + turns << 6 << none;
         QTest::newRow("Ctrl+P prints, keeps the text") << "7.1\x10" << QStringList { "7.1", "", "", "", "", "", "" } << 0 << none;
     }
 
@@ -154,14 +152,14 @@ private slots:
         QCOMPARE(!m_window->Picture1()->pixmap().isNull(), printed);
         QCOMPARE(messages.texts, QStringList());
         QStringList shown;
-        for (QWidget *window : QApplication::topLevelWidgets())
+        for (QWidget *window : QApplication::topLevelWidgets()) {
             if (window->isVisible())
                 shown << window->windowTitle();
-        shown.sort();
-        QCOMPARE(shown, windows);
-        for (QWidget *window : QApplication::topLevelWidgets())
             if (window != m_window.get())
                 window->close();
+        }
+        shown.sort();
+        QCOMPARE(shown, windows);
     }
 
 private:
