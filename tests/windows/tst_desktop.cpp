@@ -143,7 +143,8 @@ private slots:
         QFile file(m_dir.filePath(QStringLiteral("t.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("@A 1 2\r\n@B 1 2 3\r\n@C 4 5\r\n") && file.flush());
         Quillet main(file.fileName()); // B has a fourth field: skipped
-        QCOMPARE(main.txt(53)->toolTip(), QStringLiteral("No core is loaded in slot 50\nCore table: %1 (2 cores, 1 line starting with @ skipped)")
+        QCOMPARE(main.txt(53)->toolTip(), QStringLiteral("No core is loaded in slot 50\n"
+                                                         "Core table: %1 (2 cores, 1 line starting with @ skipped)")
                                                   .arg(QDir::toNativeSeparators(file.fileName())));
     }
 };

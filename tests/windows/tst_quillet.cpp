@@ -13,7 +13,8 @@ private slots:
     {
         QFile file(m_dir.filePath(QStringLiteral("quillet.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Four cores, one with a size\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n@T50-2 4.9 0.627\r\nSIZE T50 0.5 0.303 0.19\r\n");
+        file.write("Four cores, one with a size\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n"
+                   "@T50-2 4.9 0.627\r\nSIZE T50 0.5 0.303 0.19\r\n");
     }
 
     void init()
@@ -105,7 +106,8 @@ private slots:
         QCOMPARE(m_window->txt(7)->toolTip(),
                  QString::fromUtf8("T50-2: AL 4.9 nH/turn² (49 µH per 100 turns), wire 0.627 in per turn") + table
                          + QString::fromUtf8("\nExact turns: 32.023\n32 turns give 5.018 µH: -0.14 % against 5.025 µH\n"
-                                             "With 100 pF, 32 turns give resonance at 7.105 MHz\nOne layer: up to 23 AWG or 0.60 mm"));
+                                             "With 100 pF, 32 turns give resonance at 7.105 MHz\n"
+                                             "One layer: up to 23 AWG or 0.60 mm"));
         QCOMPARE(m_window->txt(8)->toolTip(), "No core is loaded in slot 5" + table);
         // After Erase, 10 uH and 90 pF resonate at 1 / (2 pi sqrt(9e-16)) = 5.3052 MHz; a part C at sqrt(90 / C) times that.
         typeKeys(m_window.get(), QStringLiteral("el10c90\r"));
