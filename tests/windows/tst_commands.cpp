@@ -25,13 +25,8 @@ class TestCommands : public QObject
 private slots:
     void init()
     {
-        Launcher::replace({}, [this](const QUrl &url) { m_urls << url; return true; });
-    }
-
-    void cleanup()
-    {
-        Launcher::replace({}, {});
         m_urls.clear();
+        Launcher::replace({}, [this](const QUrl &url) { m_urls << url; return true; });
     }
 
     // One print: the window's size, the printers there and the user's answers; what the user was asked and
@@ -137,12 +132,8 @@ private slots:
         QFETCH(QString, inUse);
         QFETCH(QString, opened);
         QTemporaryDir dir;
-        for (const QString &folder : { QStringLiteral("program"), QStringLiteral("other"), QStringLiteral("user") }) {
-            if (folder == QLatin1String("user") && !userCopy)
-                continue;
-            QVERIFY(QDir().mkpath(dir.filePath(folder)));
-            QVERIFY(QFile(dir.filePath(folder + QStringLiteral("/quillet.ini"))).open(QIODevice::WriteOnly));
-        }
+        for (const QString &folder : QStringList { "program", "other" } + QStringList(userCopy ? 1 : 0, "user"))
+            QVERIFY(QDir(dir.path()).mkpath(folder) && QFile(dir.filePath(folder + "/quillet.ini")).open(QIODevice::WriteOnly));
         const CoreTableLocation location(dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("user")));
         const QString program = dir.filePath(QStringLiteral("program/quillet.ini"));
         if (opened.isEmpty()) // the desktop has no program for the file

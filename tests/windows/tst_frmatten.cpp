@@ -46,10 +46,8 @@ private slots:
                             << 3 << none;
         QTest::newRow("Enter on an emptied field") << "10\r\b\r" << db10 << 2 << zero;
         QTest::newRow("Enter without a change") << "10\r\r" << db10 << 4 << none;
-        QTest::newRow("A") << "10\rA" << db10 << 0 << none;
-        QTest::newRow("Z") << "10\rZ" << db10 << 0 << none;
-        QTest::newRow("a") << "10\ra" << db10 << 0 << none;
-        QTest::newRow("z") << "10\rz" << db10 << 0 << none;
+        for (const QString letter : { "A", "Z", "a", "z" })
+            QTest::newRow(qPrintable(letter)) << "10\r" + letter << db10 << 0 << none;
         QTest::newRow("erase") << "10\re" << QStringList(8) << 2 << none;
         QTest::newRow("erase forgets the impedance") << "E10\r" << QStringList { "", "10.0", "", "", "", "", "", "" }
                                                      << 2 << none;
@@ -63,14 +61,12 @@ private slots:
         checkKeys(m_window.data(), m_window->Picture1());
     }
 
-    // The one menu item prints the window and holds its picture.
+    // The one menu item, without a shortcut, prints the window and holds its picture.
     void printMenu()
     {
         PdfPrintServices printer;
-        const QList<QAction *> items = m_window->menuBar()->actions();
-        QCOMPARE(items.size(), 1);
-        QCOMPARE(items.at(0)->text(), QStringLiteral("&Print Screen"));
-        items.at(0)->trigger();
+        QCOMPARE(menuListing(m_window), QStringList { "&Print Screen" });
+        m_window->menuBar()->actions().constFirst()->trigger();
         QVERIFY(!m_window->Picture1()->pixmap().isNull() && QFileInfo(printer.printerFile).size() > 0);
     }
 
@@ -89,7 +85,6 @@ private slots:
     void layout()
     {
         checkLayout(m_window);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("T and PI Attenuator Calculator"));
     }
 
     // Whole tooltips at 10 dB in 50 ohms (R1 96.25, R2 71.15, R3 25.97, R4 35.14), worked out apart from the
@@ -140,8 +135,6 @@ private slots:
         m_window->activateWindow();
         QTRY_COMPARE(QApplication::focusWidget(), m_window->txt(2));
         QCOMPARE(m_window->txt(2)->text(), QStringLiteral("96.2"));
-        // The Tools command shows the open window again.
-        QCOMPARE(corvane::showAttenuatorWindow(nullptr), m_window.data());
     }
 
 private:

@@ -1,10 +1,7 @@
-// The main window driven from the keyboard, its layout, its tooltips, its menu and a switch to another window.
-#include "frmatten.h"
+// The main window driven from the keyboard, its layout, its tooltips and its menu.
 #include "launcher.h"
 #include "quillet.h"
 #include "windowtest.h"
-
-#include <QPointer>
 
 using corvane::Quillet;
 
@@ -16,7 +13,8 @@ private slots:
     {
         QFile file(m_dir.filePath(QStringLiteral("quillet.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Three cores\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n");
+        file.write("Four cores, one with a size\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n"
+                   "@T50-2 4.9 0.627\r\nSIZE T50 0.5 0.303 0.19\r\n");
     }
 
     void init()
@@ -35,10 +33,8 @@ private slots:
     void keys_data()
     {
         keyColumns();
-        const QString t10 = QStringLiteral("10 turns 11\"");
-        const QString t11 = QStringLiteral("11 turns 16\"");
-        const QString t20 = QStringLiteral("20 turns 12\"");
-        const QStringList solved { "7.100", "100", "5.02", "224", t10, t11, t20 };
+        const QStringList turns { "10 turns 11\"", "11 turns 16\"", "20 turns 12\"" };
+        const QStringList solved = QStringList { "7.100", "100", "5.02", "224" } + turns;
         const QStringList empty(7);
         const QStringList none, zero { "ZERO or EMPTY is not valid!" };
 
@@ -51,11 +47,8 @@ private slots:
         // L = X / (2 pi f) = 100.497 uH.
         QTest::newRow("typing replaces the value brought back") << "7.1\r\r5\r"
                 << QStringList { "7.100", "5", "100.50", "4483", "*", "*", "*" } << 2 << zero;
-        QTest::newRow("L") << "L" << empty << 2 << none;
-        QTest::newRow("z") << "z" << empty << 3 << none;
-        QTest::newRow("Z") << "Z" << empty << 3 << none;
-        QTest::newRow("C") << "C" << empty << 1 << none;
-        QTest::newRow("f") << "zf" << empty << 0 << none;
+        for (const auto &[keys, focus] : { std::pair("L", 2), { "z", 3 }, { "Z", 3 }, { "C", 1 }, { "zf", 0 } })
+            QTest::newRow(keys) << keys << empty << focus << none;
         QTest::newRow("F selects the text") << "7.1\rF8\r" << QStringList { "8.000", "", "", "", "", "", "" } << 1 << none;
         QTest::newRow("letters commit the field they leave") << "7.1c100l" << solved << 2 << none;
         QTest::newRow("erase") << "7.1\r100\re" << empty << 2 << none;
@@ -65,7 +58,7 @@ private slots:
                 << QStringList { "9.100", "", "", "", "", "", "" } << 1 << none;
         // 11 turns on core Y: 11 * 11 * 40 nH = 4.84 uH.
         QTest::newRow("turns typed into core 2") << "z\t11\r"
-                << QStringList { "", "", "4.84", "", t10, t11, t20 } << 6 << none;
+                << QStringList { "", "", "4.84", "" } + turns << 6 << none;
         QTest::newRow("Ctrl+P prints, keeps the text") << "7.1\x10" << QStringList { "7.1", "", "", "", "", "", "" } << 0 << none;
     }
 
@@ -83,25 +76,21 @@ private slots:
         QTest::newRow("Label(0)") << "Label(0)" << QRect(112, 8, 81, 17) << "Freq MHz";
         QTest::newRow("Label0") << "Label0" << QRect(88, 32, 17, 17) << "F=";
         QTest::newRow("core 1 name") << "Label(4)" << QRect(16, 72, 137, 17) << "X";
-        QTest::newRow("no core 4") << "Label(7)" << QRect(472, 72, 137, 17) << "";
+        QTest::newRow("no core 5") << "Label(8)" << QRect(624, 72, 137, 17) << "";
     }
 
     void layout()
     {
         checkLayout(m_window.get());
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvane"));
-        QStringList menus; // the menu bar, each menu's items indented
-        for (const QAction *menu : m_window->menuBar()->actions())
-            for (const QAction *item : QList<QAction *> { nullptr } + (menu->menu() ? menu->menu()->actions() : QList<QAction *>()))
-                menus << (item ? "  " + item->text() : menu->text());
-        QCOMPARE(menus, QStringList({ "&File", "  &Print Screen", "  ", "  E&xit", "&Tools", "  &Attenuators", "  &Parameters",
-                                      "  &TechData", "&Help", "&About" }));
+        QCOMPARE(menuListing(m_window.get()), QStringList({ "&File", "  &Print Screen", "  ", "  E&xit", "&Tools", "  &Attenuators",
+                                                           "  &Parameters", "  &TechData", "&Help", "&About" }));
     }
 
-    // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, an empty slot, the capacitance.
+    // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, a core with a size, an empty slot,
+    // the capacitance.
     void hintsFollowTheEntries()
     {
-        const QString table = QStringLiteral("\nCore table: %1 (3 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
+        const QString table = QStringLiteral("\nCore table: %1 (4 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
         const QString x = QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn") + table;
         QCOMPARE(m_window->txt(4)->toolTip(), x);
         QCOMPARE(m_window->txt(1)->toolTip(), QString());
@@ -110,7 +99,16 @@ private slots:
         // and with 100 pF 1 / (2 pi sqrt(4.9e-6 1e-10)) = 7.190 MHz.
         QCOMPARE(m_window->txt(4)->toolTip(), x + QString::fromUtf8("\nExact turns: 10.127\n10 turns give 4.900 µH: -2.48 % "
                                                                    "against 5.025 µH\nWith 100 pF, 10 turns give resonance at 7.190 MHz"));
-        QCOMPARE(m_window->txt(7)->toolTip(), "No core is loaded in slot 4" + table);
+        // sqrt(5024.86 / 4.9) = 32.023, 32 turns, 32 * 0.627 + 2.4 = 22.46 in; 32^2 * 4.9 = 5017.6 nH, -0.14 %;
+        // 1 / (2 pi 2.24e-8) = 7.105 MHz. One layer of 32 on ID 7.6962 mm takes d <= pi * 7.6962 / (32 + pi) = 0.688 mm:
+        // 23 AWG (0.632 mm; 22 AWG is 0.701), 0.60 mm (0.674; 0.65 is 0.726).
+        QCOMPARE(m_window->txt(7)->text(), QStringLiteral("32 turns 22\""));
+        QCOMPARE(m_window->txt(7)->toolTip(),
+                 QString::fromUtf8("T50-2: AL 4.9 nH/turn² (49 µH per 100 turns), wire 0.627 in per turn") + table
+                         + QString::fromUtf8("\nExact turns: 32.023\n32 turns give 5.018 µH: -0.14 % against 5.025 µH\n"
+                                             "With 100 pF, 32 turns give resonance at 7.105 MHz\n"
+                                             "One layer: up to 23 AWG or 0.60 mm"));
+        QCOMPARE(m_window->txt(8)->toolTip(), "No core is loaded in slot 5" + table);
         // After Erase, 10 uH and 90 pF resonate at 1 / (2 pi sqrt(9e-16)) = 5.3052 MHz; a part C at sqrt(90 / C) times that.
         typeKeys(m_window.get(), QStringLiteral("el10c90\r"));
         QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
@@ -156,66 +154,14 @@ private slots:
         QCOMPARE(!m_window->Picture1()->pixmap().isNull(), printed);
         QCOMPARE(messages.texts, QStringList());
         QStringList shown;
-        for (QWidget *window : QApplication::topLevelWidgets())
+        for (QWidget *window : QApplication::topLevelWidgets()) {
             if (window->isVisible())
                 shown << window->windowTitle();
-        shown.sort();
-        QCOMPARE(shown, windows);
-        for (QWidget *window : QApplication::topLevelWidgets())
             if (window != m_window.get())
                 window->close();
-    }
-
-    void anotherWindowAndBack()
-    {
-        typeKeys(m_window.get(), QStringLiteral("7.1\r100"));
-        m_window->mnuAttenuators_Click();
-        QPointer<corvane::frmAtten> attenuator = corvane::showAttenuatorWindow(m_window.get());
-        QTRY_VERIFY(attenuator->isActiveWindow());
-        // Leaving for another window commits nothing; one window of each kind.
-        QCOMPARE(m_window->txt(2)->text(), QString());
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return qobject_cast<corvane::frmAtten *>(w) && w->isVisible(); }),
-                 1);
-        // Coming back commits the field that had the focus and moves it to the frequency.
-        m_window->activateWindow();
-        QTRY_COMPARE(QApplication::focusWidget(), m_window->txt(0));
-        QCOMPARE(m_window->txt(2)->text(), QStringLiteral("5.02"));
-        // The attenuator window goes with the main window.
-        m_window->close();
-        QTRY_VERIFY(attenuator.isNull());
-    }
-
-    // The turns tooltip of a core with a size names the thickest wires that take its turns in one layer.
-    void oneLayer()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("quillet.ini"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("@T50-2 4.9 0.627\nSIZE T50 0.5 0.303 0.19\n@X1 10 1\n");
-        file.close();
-        corvane::Quillet window(path);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTRY_COMPARE(focusIndex(), 0);
-        typeKeys(&window, QStringLiteral("7.1\r100\r"));
-        // L = 1 / ((2 pi 7.1 MHz)^2 100 pF) = 5.02486 uH; sqrt(5024.86 / 4.9) = 32.023, 32 turns, 32 * 0.627 + 2.4 =
-        // 22.46 in; 32^2 * 4.9 = 5017.6 nH, -0.14 %; 1 / (2 pi 2.24e-8) = 7.105 MHz. One layer of 32 on ID 7.6962 mm
-        // takes d <= pi * 7.6962 / (32 + pi) = 0.688 mm: 23 AWG (0.632 mm; 22 AWG is 0.701), 0.60 mm (0.674; 0.65 is 0.726).
-        QCOMPARE(window.txt(4)->text(), QStringLiteral("32 turns 22\""));
-        const QString table = QStringLiteral("\nCore table: %1 (2 cores)").arg(path);
-        QCOMPARE(window.txt(4)->toolTip(),
-                 QString::fromUtf8("T50-2: AL 4.9 nH/turn² (49 µH per 100 turns), wire 0.627 in per turn") + table
-                         + QString::fromUtf8("\nExact turns: 32.023\n32 turns give 5.018 µH: -0.14 % against 5.025 µH\n"
-                                             "With 100 pF, 32 turns give resonance at 7.105 MHz\n"
-                                             "One layer: up to 23 AWG or 0.60 mm"));
-        // X1 has no size: sqrt(5024.86 / 10) = 22.416, 22 turns give 4.84 uH, -3.68 %, 7.234 MHz; no wire line.
-        QCOMPARE(window.txt(5)->toolTip(),
-                 QString::fromUtf8("X1: AL 10 nH/turn² (100 µH per 100 turns), wire 1 in per turn") + table
-                         + QString::fromUtf8("\nExact turns: 22.416\n22 turns give 4.840 µH: -3.68 % against 5.025 µH\n"
-                                             "With 100 pF, 22 turns give resonance at 7.234 MHz"));
+        }
+        shown.sort();
+        QCOMPARE(shown, windows);
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -126,6 +127,16 @@ void checkKeys(Window *window, QLabel *picture)
         if (texts.at(i) != QLatin1String("*"))
             QCOMPARE(window->txt(i)->text(), texts.at(i));
     QCOMPARE(picture->pixmap().isNull(), !keys.contains(QChar(0x10)));
+}
+
+// The menu bar, each menu's items indented below it, a separator blank; a shortcut would follow its item's text.
+inline QStringList menuListing(QMainWindow *window)
+{
+    QStringList listing;
+    for (QAction *menu : window->menuBar()->actions())
+        for (const QAction *item : QList<QAction *> { menu } + (menu->menu() ? menu->menu()->actions() : QList<QAction *>()))
+            listing << QString(item == menu ? "" : "  ") + item->text() + item->shortcut().toString();
+    return listing;
 }
 
 // A layout table: object name, geometry (twips / 15) and the caption of a label or frame.
