@@ -1,22 +1,18 @@
 // Arbitrary text through the field value reading and every display mask.
 #include "displaymask.h"
 #include "fieldvalue.h"
+#include "sessions.h"
 
 #include <QRegularExpression>
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace corvane;
 
 static void check(bool ok, const char *what, const QString &text)
 {
-    if (!ok) {
-        std::fprintf(stderr, "%s: \"%s\"\n", what, qPrintable(text.left(200)));
-        std::abort();
-    }
+    corvane::invariants::abortOn(ok ? QString() : QStringLiteral("%1: \"%2\"").arg(QLatin1String(what), text.left(200)));
 }
 
 // The leading-number rule written a second way: drop the blanks, take the

@@ -66,10 +66,10 @@ ResonanceSolver solved(const QStringList &entries, CoreTable cores = readTable("
     return typedInto(std::move(solver), entries);
 }
 
-QStringList texts(const ResonanceSolver &solver, int last = 6)
+QStringList texts(const ResonanceSolver &solver)
 {
     QStringList list;
-    for (int i = 0; i <= last; ++i)
+    for (int i = 0; i <= 6; ++i)
         list << solver.text(i);
     return list;
 }
@@ -132,8 +132,7 @@ private slots:
     void fieldValues()
     {
         QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(fieldValue(text), value);
+        QTEST(fieldValue(text), "value");
     }
 
     void masks_data()
@@ -158,11 +157,10 @@ private slots:
     {
         QFETCH(double, value);
         QFETCH(QString, mask);
-        QFETCH(QString, text);
         if (mask.startsWith(QLatin1String("short")))
-            QCOMPARE(shortDecimal(value, mask.mid(6).toInt()), text);
+            QTEST(shortDecimal(value, mask.mid(6).toInt()), "text");
         else
-            QCOMPARE(formatMask(value, mask), text);
+            QTEST(formatMask(value, mask), "text");
     }
 
     void coreTable_data()
@@ -193,12 +191,11 @@ private slots:
     void coreTable()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QString, cores);
         QFETCH(QStringList, skipped);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const CoreTable table = readTable(file);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(coreList(table), cores);
+        QTEST(coreList(table), "cores");
         QStringList reasons;
         for (const CoreTable::SkippedLine &line : table.skipped)
             reasons << QStringLiteral("%1: %2").arg(line.lineNumber).arg(line.reason);
@@ -320,9 +317,8 @@ private slots:
     void resonanceEntries()
     {
         QFETCH(QStringList, entries);
-        QFETCH(QStringList, texts);
         const ResonanceSolver solver = solved(entries);
-        QCOMPARE(::texts(solver), texts);
+        QTEST(texts(solver), "texts");
         QCOMPARE(solver.text(7), QString());
         QCOMPARE(solver.lastField(), entries.last().section(QLatin1Char('='), 0, 0).toInt());
     }
@@ -379,11 +375,10 @@ private slots:
     void attenuatorEntries()
     {
         QFETCH(QStringList, entries);
-        QFETCH(QStringList, texts);
         QFETCH(QString, refusal);
         const AttenSolver before = attenSolved(entries.mid(0, entries.size() - 1));
         const AttenSolver solver = attenSolved(entries);
-        QCOMPARE(QStringList(solver.texts().begin(), solver.texts().end()), texts);
+        QTEST(QStringList(solver.texts().begin(), solver.texts().end()), "texts");
         QCOMPARE(solver.refusal(), refusal);
         if (!refusal.isEmpty())
             QCOMPARE(invariants::numbersOf(solver), invariants::numbersOf(before));
@@ -394,12 +389,11 @@ private slots:
     void seriesTables()
     {
         const QString e24 = QStringLiteral("1.0 1.1 1.2 1.3 1.5 1.6 1.8 2.0 2.2 2.4 2.7 3.0 3.3 3.6 3.9 4.3 4.7 5.1 5.6 6.2 6.8 7.5 8.2 9.1");
-        const QString e96 = QStringLiteral(
-                "1.00 1.02 1.05 1.07 1.10 1.13 1.15 1.18 1.21 1.24 1.27 1.30 1.33 1.37 1.40 1.43 1.47 1.50 1.54 1.58 1.62 1.65 "
-                "1.69 1.74 1.78 1.82 1.87 1.91 1.96 2.00 2.05 2.10 2.15 2.21 2.26 2.32 2.37 2.43 2.49 2.55 2.61 2.67 2.74 2.80 "
-                "2.87 2.94 3.01 3.09 3.16 3.24 3.32 3.40 3.48 3.57 3.65 3.74 3.83 3.92 4.02 4.12 4.22 4.32 4.42 4.53 4.64 4.75 "
-                "4.87 4.99 5.11 5.23 5.36 5.49 5.62 5.76 5.90 6.04 6.19 6.34 6.49 6.65 6.81 6.98 7.15 7.32 7.50 7.68 7.87 8.06 "
-                "8.25 8.45 8.66 8.87 9.09 9.31 9.53 9.76");
+        // E96 is 10^(i/96) to three figures throughout; E24 keeps values older than the rule.
+        QStringList e96Values;
+        for (int i = 0; i < 96; ++i)
+            e96Values << QString::number(std::round(100 * std::pow(10.0, i / 96.0)) / 100, 'f', 2);
+        const QString e96 = e96Values.join(QLatin1Char(' '));
         for (const auto &[name, values, step] : { std::tuple { "E6", e24, 4 }, { "E12", e24, 2 }, { "E24", e24, 1 },
                                                   { "E48", e96, 2 }, { "E96", e96, 1 } }) {
             const QStringList list = values.split(QLatin1Char(' '));

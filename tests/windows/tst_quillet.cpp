@@ -57,8 +57,7 @@ private slots:
         QTest::newRow("stray keys swallowed, Backspace edits") << "9x .-5\b1\r"
                 << QStringList { "9.100", "", "", "", "", "", "" } << 1 << none;
         // 11 turns on core Y: 11 * 11 * 40 nH = 4.84 uH.
-        QTest::newRow("turns typed into core 2") << "z\t11\r"
-                << QStringList { "", "", "4.84", "" } + turns << 6 << none;
+        QTest::newRow("turns typed into core 2") << "z\t11\r" << QStringList { "", "", "4.84", "" } + turns << 6 << none;
         QTest::newRow("Ctrl+P prints, keeps the text") << "7.1\x10" << QStringList { "7.1", "", "", "", "", "", "" } << 0 << none;
     }
 
