@@ -1,11 +1,11 @@
 #include "commandline.h"
 
+#include "entries.h"
 #include "invocation.h"
 #include "numbers.h"
 #include "output.h"
 #include "standardseries.h"
 
-#include <QLocale>
 #include <QTextStream>
 
 namespace corvane::cli {
@@ -43,9 +43,8 @@ int run(Invocation &invocation)
         return invocation.usageError(QStringLiteral("one VALUE only, '%1' is one too many").arg(arguments.at(1)));
     if (arguments.isEmpty())
         return invocation.usageError(QStringLiteral("no VALUE given"));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(arguments.first(), &ok);
-    if (!ok || !(value >= Smallest && value <= Largest))
+    double value = 0;
+    if (!readPositive(arguments.first(), value) || !(value >= Smallest && value <= Largest))
         return invocation.usageError(
                 QStringLiteral("'%1' is no value: give a plain number from 1e-9 to 1e12").arg(arguments.first()));
 
