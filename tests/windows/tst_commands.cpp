@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QProcess>
 
 using namespace corvane;
@@ -158,6 +159,8 @@ private slots:
                 "can change any field's value and the program will recalculate all the fields based on the Frequency "
                 "value.\n\nShortCut Keys\nE - Erase all fields\nF - Move to Frequency field\nC - Move to Capacitance "
                 "field\nL - Move to Inductor field\nZ - Move to Impedance field\n<CTRL>P - Print Form\n"));
+        // Long lines wrap at the box's width; the vertical scroll bar is always there.
+        QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible());
 
         MenuCommands::mnuAbout_Click(nullptr);
         frmAbout *about = MenuCommands::aboutWindow().window();
@@ -170,6 +173,9 @@ private slots:
                                       "Email", mail }));
         QLabel *webLink = about->findChild<QLabel *>(QStringLiteral("Label5"));
         QLabel *mailLink = about->findChild<QLabel *>(QStringLiteral("Label7"));
+        QVERIFY(!QApplication::activeModalWidget()); // the calculators stay usable beside it
+        QCOMPARE(QStringList({ webLink->accessibleName(), webLink->accessibleDescription(), mailLink->accessibleName(), mailLink->accessibleDescription() }),
+                 QStringList({ "Web page " + web, "Opens the web page in the browser", "Email " + mail, "Starts a new message in the mail program" }));
         QTest::mouseClick(webLink, Qt::LeftButton);
         QTest::keyClick(mailLink, Qt::Key_Return);
         QTest::keyClick(webLink, Qt::Key_Space);
@@ -212,11 +218,11 @@ private slots:
                 shown << box->windowTitle() + QStringLiteral(": ") + box->text();
                 box->button(ok || !box->button(QMessageBox::Cancel) ? QMessageBox::Ok : QMessageBox::Cancel)->click();
             } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-                shown << files->windowTitle() + QStringLiteral(": ") + files->selectedFiles().value(0);
+                shown << files->windowTitle() + QStringLiteral(": ") + files->selectedFiles().value(0) + ' ' + files->nameFilters().join(';');
                 files->selectFile(file);
                 file.isEmpty() ? files->reject() : static_cast<QDialog *>(files)->accept();
             } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
-                shown << dialog->windowTitle();
+                shown << QStringLiteral("%1, %2 copy of %3").arg(dialog->windowTitle()).arg(dialog->printer()->copyCount()).arg(dialog->printer()->docName());
                 dialog->reject();
             }
         });
@@ -231,8 +237,8 @@ private slots:
         QVERIFY(!desktop.choosePrinter(nullptr));
         desktop.report(nullptr, QStringLiteral("The page could not be printed on P."));
         const QString offer = QStringLiteral("Corvane: No printer is installed.\nSave the page as a PDF file instead?");
-        const QString save = QStringLiteral("Save the page as PDF: ") + QDir::home().filePath(QStringLiteral("corvane.pdf"));
-        QCOMPARE(shown, QStringList({ offer, offer, save, save, "No default printer: choose one",
+        const QString save = QStringLiteral("Save the page as PDF: ") + QDir::home().filePath(QStringLiteral("corvane.pdf")) + QStringLiteral(" PDF files (*.pdf)");
+        QCOMPARE(shown, QStringList({ offer, offer, save, save, "No default printer: choose one, 1 copy of Corvane",
                                       "Corvane: The page could not be printed on P." }));
     }
 

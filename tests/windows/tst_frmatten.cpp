@@ -92,7 +92,14 @@ private slots:
     // its loss as 20 log10(0.5 / Vload) for a source of 1 V EMF and 50 ohms, the return loss from the input.
     void hints()
     {
-        QCOMPARE(m_window->txt(7)->toolTip(), QString());
+        QStringList named; // what a screen reader says of each field before there is a hint
+        for (int i = 0; i < 8; ++i)
+            named << m_window->txt(i)->accessibleName() + ": " + m_window->txt(i)->accessibleDescription() + m_window->txt(i)->toolTip();
+        QCOMPARE(named.join('|'), "Impedance, ohms: Line impedance both pads are designed for|Attenuation, dB: Attenuation of both pads|"
+                 "Pi attenuator R1 left, ohms: Shunt resistor at the input of the Pi pad|Pi attenuator R1 right, ohms: Shunt resistor at the "
+                 "output of the Pi pad, equal to the left one|Pi attenuator R2, ohms: Series resistor of the Pi pad|T attenuator R3 left, "
+                 "ohms: Series resistor at the input of the T pad|T attenuator R3 right, ohms: Series resistor at the output of the T pad, "
+                 "equal to the left one|T attenuator R4, ohms: Shunt resistor of the T pad");
         typeKeys(m_window, QStringLiteral("10\r"));
         const QString nearest = QStringLiteral("\nNearest standard values: E24 ");
         const QString pi = QStringLiteral(
@@ -104,11 +111,16 @@ private slots:
                          + "Best E24 pair: 91 ohms and 5.1 ohms in series, 96.10 ohms, -0.15 %" + piPairs);
         QCOMPARE(m_window->txt(4)->toolTip(), "Pi R2, series: 71.15 ohms" + nearest + "68 ohms, E96 71.5 ohms\n" + pi
                          + "Best E24 pair: 62 ohms and 9.1 ohms in series, 71.10 ohms, -0.07 %" + piPairs);
-        QCOMPARE(m_window->txt(7)->toolTip(), "T R4, shunt: 35.14 ohms" + nearest + "36 ohms, E96 34.8 ohms\n"
-                 "T pad of E24 parts, R3 27 ohms and R4 36 ohms, in 50.0 ohms:\n  loss 10.07 dB, input 51.53 ohms, return loss 36.4 dB\n"
-                 "T pad of E96 parts, R3 26.1 ohms and R4 34.8 ohms, in 50.0 ohms:\n  loss 10.07 dB, input 49.98 ohms, return loss > 60 dB\n"
-                 "Best E24 pair: 1.5 kohms and 36 ohms in parallel, 35.16 ohms, +0.06 %\n"
-                 "T pad of E24 pairs, R3 25.97 ohms and R4 35.16 ohms, in 50.0 ohms:\n  loss 10.00 dB, input 50.00 ohms, return loss > 60 dB");
+        const QString t = QStringLiteral(
+                "T pad of E24 parts, R3 27 ohms and R4 36 ohms, in 50.0 ohms:\n  loss 10.07 dB, input 51.53 ohms, return loss 36.4 dB\n"
+                "T pad of E96 parts, R3 26.1 ohms and R4 34.8 ohms, in 50.0 ohms:\n  loss 10.07 dB, input 49.98 ohms, return loss > 60 dB\n");
+        const QString tPairs = QStringLiteral("\nT pad of E24 pairs, R3 25.97 ohms and R4 35.16 ohms, in 50.0 ohms:\n"
+                                              "  loss 10.00 dB, input 50.00 ohms, return loss > 60 dB");
+        QCOMPARE(m_window->txt(7)->toolTip(), "T R4, shunt: 35.14 ohms" + nearest + "36 ohms, E96 34.8 ohms\n" + t
+                         + "Best E24 pair: 1.5 kohms and 36 ohms in parallel, 35.16 ohms, +0.06 %" + tPairs);
+        // 27 || 680 = 25.969, -0.02 %, the nearest pair to 25.97.
+        QCOMPARE(m_window->txt(5)->toolTip(), "T R3, input series: 25.97 ohms" + nearest + "27 ohms, E96 26.1 ohms\n" + t
+                         + "Best E24 pair: 680 ohms and 27 ohms in parallel, 25.97 ohms, -0.02 %" + tPairs);
         QVERIFY(m_window->txt(7)->accessibleDescription().endsWith(m_window->txt(7)->toolTip()));
     }
 

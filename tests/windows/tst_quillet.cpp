@@ -13,8 +13,8 @@ private slots:
     {
         QFile file(m_dir.filePath(QStringLiteral("quillet.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Four cores, one with a size\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n"
-                   "@T50-2 4.9 0.627\r\nSIZE T50 0.5 0.303 0.19\r\n");
+        file.write("Five cores, one with a size, one without an AL\r\n@x 49 0.9\r\n@Y 40 1.25\r\n@Z 12 0.5\r\n"
+                   "@T50-2 4.9 0.627\r\n@Q 0 1\r\nSIZE T50 0.5 0.303 0.19\r\n");
     }
 
     void init()
@@ -75,7 +75,7 @@ private slots:
         QTest::newRow("Label(0)") << "Label(0)" << QRect(112, 8, 81, 17) << "Freq MHz";
         QTest::newRow("Label0") << "Label0" << QRect(88, 32, 17, 17) << "F=";
         QTest::newRow("core 1 name") << "Label(4)" << QRect(16, 72, 137, 17) << "X";
-        QTest::newRow("no core 5") << "Label(8)" << QRect(624, 72, 137, 17) << "";
+        QTest::newRow("no core 6") << "Label(9)" << QRect(16, 136, 137, 17) << "";
     }
 
     void layout()
@@ -85,11 +85,18 @@ private slots:
                                                            "  &Parameters", "  &TechData", "&Help", "&About" }));
     }
 
-    // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, a core with a size, an empty slot,
-    // the capacitance.
+    // Whole tooltips: core 1 before any entry and after 7.1 MHz and 100 pF, a core with a size, one of AL 0, an
+    // empty slot, the capacitance; and what a screen reader says of the fields.
     void hintsFollowTheEntries()
     {
-        const QString table = QStringLiteral("\nCore table: %1 (4 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
+        QStringList named;
+        for (int i : { 0, 1, 2, 3, 4, 9 })
+            named << m_window->txt(i)->accessibleName() + ": " + m_window->txt(i)->accessibleDescription();
+        const QString keys = ": Type a value and press Enter. F, C, L and Z jump to the frequency, capacitance, inductance and impedance; "
+                             "E erases all fields.";
+        QCOMPARE(named, QStringList({ "Frequency, MHz" + keys, "Capacitance, pF" + keys, "Inductance, microhenries" + keys,
+                                      "Impedance, ohms" + keys, "X turns: ", "Core slot 6 turns, no core: " }));
+        const QString table = QStringLiteral("\nCore table: %1 (5 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
         const QString x = QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn") + table;
         QCOMPARE(m_window->txt(4)->toolTip(), x);
         QCOMPARE(m_window->txt(1)->toolTip(), QString());
@@ -107,7 +114,9 @@ private slots:
                          + QString::fromUtf8("\nExact turns: 32.023\n32 turns give 5.018 µH: -0.14 % against 5.025 µH\n"
                                              "With 100 pF, 32 turns give resonance at 7.105 MHz\n"
                                              "One layer: up to 23 AWG or 0.60 mm"));
-        QCOMPARE(m_window->txt(8)->toolTip(), "No core is loaded in slot 5" + table);
+        QCOMPARE(m_window->txt(8)->toolTip(), QString::fromUtf8("Q: AL 0 nH/turn² (0 µH per 100 turns), wire 1 in per turn") + table
+                                                  + "\nNo winding can be worked out with this AL");
+        QCOMPARE(m_window->txt(9)->toolTip(), "No core is loaded in slot 6" + table);
         // After Erase, 10 uH and 90 pF resonate at 1 / (2 pi sqrt(9e-16)) = 5.3052 MHz; a part C at sqrt(90 / C) times that.
         typeKeys(m_window.get(), QStringLiteral("el10c90\r"));
         QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
