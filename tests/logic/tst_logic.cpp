@@ -39,19 +39,14 @@ QString coreList(const CoreTable &table)
     return read.join(QLatin1String("; "));
 }
 
-// "INDEX=TEXT" entries typed into the fields of a solver, each field left
-// after it, and "E" for the Erase key.
+// "INDEX=TEXT" entries typed into the fields of a solver, each field left after it.
 template <class Solver>
 Solver typedInto(Solver solver, const QStringList &entries)
 {
     for (const QString &entry : entries) {
         const int index = entry.section(QLatin1Char('='), 0, 0).toInt();
-        if (entry == QLatin1String("E")) {
-            solver.erase();
-        } else {
-            solver.setText(index, entry.section(QLatin1Char('='), 1));
-            solver.txt_LostFocus(index);
-        }
+        solver.setText(index, entry.section(QLatin1Char('='), 1));
+        solver.txt_LostFocus(index);
     }
     return solver;
 }
@@ -258,8 +253,6 @@ private slots:
         // f = 1 / (2 pi 100e-12 150) = 10.61 MHz, L = 150 / (2 pi f) = 2.25 uH
         QTest::newRow("impedance with only the capacitance") << QStringList { "1=100", "3=150" }
                 << QStringList { "10.610", "100", "2.25", "150", "7 turns 9\"", "8 turns 12\"", "14 turns 9\"" };
-        // 11 * 11 * 40 nH = 4.84 uH
-        QTest::newRow("only turns") << QStringList { "5=11" } << QStringList { "", "", "4.84", "", t10, t11, t20 };
         // X = 2 pi 7.1e6 10e-6 = 446.1, C = 1 / (2 pi f X) = 50.2 pF
         QTest::newRow("frequency keeps the inductance")
                 << QStringList { "2=10", "0=7.1" } << QStringList { "7.100", "50", "10.00", "446" } + at10uH;
@@ -291,8 +284,6 @@ private slots:
         // 10 turns: 4.9 uH, X = 2 pi 7.1e6 4.9e-6 = 218.6, C = 102.6 pF
         QTest::newRow("turns field read back") << QStringList { "0=7.1", "1=100", "4=10 turns 11\"" }
                 << QStringList { "7.100", "103", "4.90", "219", t10, t11, t20 };
-        QTest::newRow("erase forgets every quantity") << QStringList { "0=7.1", "1=100", "E", "3=50" }
-                << QStringList { "", "", "", "50", "", "", "" };
         // An entry whose results do not fit a double is refused whole: its text stays, the rest as before.
         const QString huge = QStringLiteral("1") + QString(305, QLatin1Char('0'));
         QTest::newRow("frequency beyond a double") << QStringList { "1=100", "0=" + huge }
@@ -349,8 +340,6 @@ private slots:
         QTest::newRow("new impedance") << QStringList { "1=10", "0=100" }
                 << QStringList { "100.0", "10.0", "192.5", "192.5", "142.3", "51.9", "51.9", "70.3" } << QString();
         QTest::newRow("unchanged text is no entry") << QStringList { "1=10", "2=96.2", "4=71.2" } << db10 << QString();
-        QTest::newRow("erase forgets the impedance") << QStringList { "1=10", "E", "1=20" }
-                << QStringList { "", "20.0", "", "", "", "", "", "" } << QString();
         QTest::newRow("R1 below the impedance") << QStringList { "2=40" } << start << r1Refusal;
         QTest::newRow("R1 equal to the impedance") << QStringList { "2=50" } << start << r1Refusal;
         QTest::newRow("R3 equal to the impedance") << QStringList { "5=50" } << start
@@ -455,12 +444,15 @@ private slots:
                 "Y: 11 turns 16\"\n  11 turns give 4.840 uH (-3.68 %), resonant at 7.234 MHz with 100 pF\n"
                 "Z: 20 turns 12\"\n  20 turns give 4.800 uH (-4.47 %), resonant at 7.264 MHz with 100 pF\n");
         QTest::newRow("resonance") << "resonance --core-table @three.ini f=7.1 c=100" << 0 << resonance << "";
-        QTest::newRow("resonance, capitals") << "resonance --core-table=@three.ini F=7.1 C=100" << 0 << resonance << "";
-        QTest::newRow("resonance, numbers") << "resonance --core-table @three.ini 0=7.1 1=100" << 0 << resonance << "";
+        QTest::newRow("resonance, capitals and numbers") << "resonance --core-table=@three.ini F=7.1 1=100" << 0 << resonance << "";
         // One turn on AL 4000 nH gives 4 uH exactly, with 1 * 1 + 2.4 = 3.4 inches of wire.
         QTest::newRow("one turn") << "resonance --core-table @big.ini l=4" << 0 << "Frequency MHz:\nCapacitance pF:\n"
                 "Inductance uH: 4.00\nImpedance ohms:\nBIG: 1 turns 3\"\n  1 turn gives 4.000 uH (0.00 %)\n" << "";
-        QTest::newRow("resonance without entries") << "resonance" << 2 << "" << "corvane resonance: no ENTRY given\nRun 'corvane resonance --help' for the fields and options.\n";
+        const QString fields = QStringLiteral("\nRun 'corvane resonance --help' for the fields and options.\n");
+        QTest::newRow("resonance without entries") << "resonance" << 2 << "" << "corvane resonance: no ENTRY given" + fields;
+        QTest::newRow("not FIELD=TEXT") << "resonance f=7.1 c" << 2 << "" << "corvane resonance: 'c' is not FIELD=TEXT" + fields;
+        QTest::newRow("not a field") << "resonance q=1" << 2 << "" << "corvane resonance: 'q' is not a field (f, c, l, z, t1..t50 or 0..53)" + fields;
+        QTest::newRow("not typeable") << "resonance f=7,1" << 2 << "" << "corvane resonance: '7,1' cannot be typed into a field (digits and \".\" only)" + fields;
         QTest::newRow("missing table") << "resonance --core-table @missing.ini f=7.1 c=100" << 1 << ""
                 << "corvane resonance: cannot read the core table @missing.ini\n";
         QTest::newRow("folder as table") << "resonance --core-table / f=7.1" << 1 << ""
@@ -485,6 +477,7 @@ private slots:
                   "No line starting with \"@\" was skipped.\n" << "";
         QTest::newRow("no core table") << "cores --core-table @missing.ini" << 1 << ""
                 << "corvane cores: cannot read the core table @missing.ini (the calculator shows no cores)\n";
+        QTest::newRow("cores, an argument") << "cores x" << 2 << "" << "corvane cores: unexpected argument 'x'\nRun 'corvane cores --help' for the options.\n";
 
         // 10 dB in 50 ohms, K = 10^0.5: R1 = 50 (K + 1) / (K - 1) = 96.25, R2 = 25 (K^2 - 1) / K = 71.15,
         // R3 = 50 (K - 1) / (K + 1) = 25.97, R4 = 100 K / (K^2 - 1) = 35.14.
@@ -492,7 +485,7 @@ private slots:
                                             "Pi R2: 71.2\nT R3 (left): 26.0\nT R3 (right): 26.0\nT R4: 35.1\n");
         QTest::newRow("attenuator") << "attenuator db=10" << 0 << db10 << "";
         QTest::newRow("attenuator, capitals") << "attenuator DB=10" << 0 << db10 << "";
-        QTest::newRow("attenuator, field number") << "attenuator 1=10" << 0 << db10 << "";
+        QTest::newRow("attenuator, field number") << "attenuator 01=10" << 0 << db10 << "";
         // R4 100: K = (50 + sqrt(100^2 + 50^2)) / 100 = 1.618, 4.18 dB; R1 = 50 (K + 1) / (K - 1) = 211.8.
         const QString r4 = QStringLiteral("Impedance: 50.0\nAttenuation dB: 4.2\nPi R1 (left): 211.8\nPi R1 (right): 211.8\n"
                                           "Pi R2: 25.0\nT R3 (left): 11.8\nT R3 (right): 11.8\nT R4: 100.0\n");
@@ -531,6 +524,9 @@ private slots:
         QTest::newRow("zero ignored") << "attenuator z=0 db=10" << 0
                 << QString(db10).replace(QStringLiteral("Impedance: 50.0"), QStringLiteral("Impedance: 0"))
                 << "corvane attenuator: 'z=0' reads as 0 and is ignored, as in the window\n";
+        QTest::newRow("attenuator, not FIELD=TEXT") << "attenuator db" << 2 << "" << "corvane attenuator: 'db' is not FIELD=TEXT (for example db=10)\n";
+        QTest::newRow("attenuator, not typeable") << "attenuator db=-1" << 2 << ""
+                << "corvane attenuator: '-1' cannot be typed into a field: use digits and \".\" only\n";
         QTest::newRow("unknown field") << "attenuator r5=1" << 2 << ""
                 << "corvane attenuator: unknown field 'r5' (use 0..7, z, db, r1, r2, r3 or r4)\n";
         // 10 turns and 0.49 uH: 490 nH / 10^2 = 4.9 nH per turn squared, 10^4 * 4.9 nH = 49 uH per 100 turns.
@@ -591,6 +587,10 @@ private slots:
                                                     "Best E24 pair: 75 and 75 in series = 150 (0.00 %)\n" << "";
         const QString parts = QStringLiteral("\nRun 'corvane parts --help' for the usage.\n");
         QTest::newRow("no value") << "parts" << 2 << "" << "corvane parts: no VALUE given" + parts;
+        QTest::newRow("two values") << "parts 1 2" << 2 << "" << "corvane parts: one VALUE only, '2' is one too many" + parts;
+        // Pairs in series near 0.47 would need parts below 1.
+        QTest::newRow("no pair") << "parts 0.47 --pair series" << 0 << "Value: 0.47\nE24 below: 0.47 (0.00 %)\nE24 above: 0.47 (0.00 %)\n"
+                                                                  "Best E24 pair: none with both parts at least 1\n" << "";
         QTest::newRow("not a number") << "parts 12k" << 2 << "" << "corvane parts: '12k' is no value: give a plain number from 1e-9 to 1e12" + parts;
         QTest::newRow("unknown series") << "parts 100 --series E7" << 2 << "" << "corvane parts: --series takes E6, E12, E24, E48 or E96" + parts;
         QTest::newRow("unknown joining") << "parts 100 --pair both" << 2 << "" << "corvane parts: --pair takes series, parallel or best" + parts;
@@ -629,6 +629,11 @@ private slots:
         QTest::newRow("bridged T") << "attenuator --bridged-t db=10" << 0 << "Bridged-T pad for 50.0 ohms, 10.00 dB:\n  series arm "
                                       "(input): 50.0 ohms\n  series arm (output): 50.0 ohms\n  bridge: 108.1 ohms\n  shunt: 23.1 ohms\n" << "";
         QTest::newRow("no attenuation") << "attenuator --bridged-t" << 1 << "" << "corvane attenuator: --bridged-t needs an attenuation: give db=...\n";
+        QTest::newRow("zout, no attenuation") << "attenuator --zout 75" << 1 << "" << "corvane attenuator: --zout needs an attenuation: give db=... or ask for --min-loss\n";
+        // 1 W as in "bridged T and power": 0.468 W needs 1 W, nothing 1/8 W, 0.216 W 1/2 W; 0.1 W in the load.
+        QTest::newRow("bridged T, power") << "attenuator --bridged-t db=10 --power 1" << 0 << "Power in: 1.00 W (30.0 dBm)\nBridged-T pad for 50.0 ohms, "
+            "10.00 dB:\n  series arm (input): 50.0 ohms, 0.468 W, rating 1 W\n  series arm (output): 50.0 ohms, 0 W, rating 1/8 W\n"
+            "  bridge: 108.1 ohms, 0.216 W, rating 1/2 W\n  shunt: 23.1 ohms, 0.216 W, rating 1/2 W\n  load: 0.100 W\n" << "";
         const QString alone = QStringLiteral("corvane attenuator: --min-loss goes with --zout, --bridged-t without it\n");
         QTest::newRow("min-loss alone") << "attenuator --min-loss db=10" << 2 << "" << alone;
         QTest::newRow("bridged T with zout") << "attenuator --bridged-t --zout 75 db=10" << 2 << "" << alone;
@@ -679,8 +684,7 @@ private slots:
                + pad.arg("27", "36", "10.0675", "51.5310", "36.4326") + ", \"e96\": " + pad.arg("26.1", "34.8", "10.0653", "49.9799", "73.9308")
                + ", \"e24Pairs\": " + pad.arg("25.9689", "35.15625", "9.99645", "50.0029", "90.8156") + "}}, \"power\": {\"inputW\": 1, "
                "\"inputDbm\": 30, \"derating\": 2, \"impedOhm\": 50, \"pi\": " + ladder.arg("r1", "r2") + ", \"t\": " + ladder.arg("r3", "r4") + "}}" << "";
-        // 10 AWG, 2.680 mm over the enamel, does not go through an ID of 0.05 in (1.27 mm); 1 + 2.4 = 3.4 in = 8.636 cm,
-        // 0.08636 m * 0.00327685 ohm/m = 0.000282989 ohm.
+        // 10 AWG (2.680 mm) does not go through 0.05 in (1.27 mm); 1 + 2.4 = 3.4 in = 8.636 cm; 0.08636 m * 0.00327685 = 0.000282989 ohm.
         QTest::newRow("winding, wire too thick") << "winding --core big N=1 --wire 10awg --core-table @big.ini" << 0
             << "Core: BIG (BIG: OD 0.2 in, ID 0.05 in, height 0.1 in)\nTurns: 1\nWire length: 3 in (8.6 cm)\nWire: 10 AWG, "
                "2.680 mm over the enamel\nThe wire does not go through the core's hole.\nDC resistance: 0.000283 ohms\n" << "";
@@ -773,6 +777,8 @@ private slots:
             << "corvane winding: give one of L=MICROHENRIES and N=TURNS\n" + windingHint;
         QTest::newRow("winding, half a turn") << "winding --core T50-2 N=2.5 --core-table @t.ini" << 2 << ""
             << "corvane winding: 'N=2.5' is not a positive whole number of turns\n" + windingHint;
+        QTest::newRow("winding, not an entry") << "winding --core T50-2 N5 --core-table @t.ini" << 2 << ""
+            << "corvane winding: 'N5' is not L=MICROHENRIES or N=TURNS\n" + windingHint;
         QTest::newRow("winding, not L or N") << "winding --core T50-2 Q=5 --core-table @t.ini" << 2 << ""
             << "corvane winding: 'Q' is not L or N\n" + windingHint;
         // 1 nH on AL 4.9: sqrt(1 / 4.9) = 0.45 turns.
@@ -874,7 +880,6 @@ private slots:
         const QString hint = QStringLiteral("\nRun 'corvane --help' for the subcommands and options.\n");
         QTest::newRow("window") << "" << "" << 1 << none.arg("unset");
         QTest::newRow("unreachable display") << "" << ":64999" << 1 << none.arg("':64999'");
-        QTest::newRow("unknown subcommand") << "bogus" << "" << 2 << "corvane: unknown subcommand 'bogus'" + hint;
         QTest::newRow("unknown option") << "--bogus" << ":64999" << 2 << "corvane: unknown option '--bogus'" + hint;
     }
 
