@@ -159,12 +159,12 @@ private slots:
                 "can change any field's value and the program will recalculate all the fields based on the Frequency "
                 "value.\n\nShortCut Keys\nE - Erase all fields\nF - Move to Frequency field\nC - Move to Capacitance "
                 "field\nL - Move to Inductor field\nZ - Move to Impedance field\n<CTRL>P - Print Form\n"));
-        // Long lines wrap at the box's width; the vertical scroll bar is always there.
-        QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible());
+        // Long lines wrap at the box's width, in 12-point type; the vertical scroll bar is always there.
+        QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible() && help->txtI->font().pointSizeF() == 12);
 
         MenuCommands::mnuAbout_Click(nullptr);
         frmAbout *about = MenuCommands::aboutWindow().window();
-        QVERIFY(about && about->isVisible());
+        QVERIFY(about && about->isVisible() && about->minimumSize() == about->maximumSize()); // of a fixed size
         QStringList texts;
         for (const QLabel *label : about->findChildren<QLabel *>())
             texts << label->text();

@@ -24,7 +24,7 @@ public:
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
+                texts << box->text() + (box->icon() == QMessageBox::NoIcon ? "" : " (with an icon)");
                 box->button(QMessageBox::Ok)->click();
             }
         });
