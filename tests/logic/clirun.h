@@ -4,8 +4,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QJsonValue>
-#include <QString>
 #include <QStringList>
 #include <QTextStream>
 

@@ -5,7 +5,6 @@
 #include "command.h"
 #include "coretablelocation.h"
 #include "coretablereport.h"
-#include "coresizes.h"
 #include "displaymask.h"
 #include "fieldvalue.h"
 #include "numbers.h"
@@ -391,7 +390,7 @@ private slots:
         for (int i = 1; i <= 51; ++i)
             fifty += "@c" + QByteArray::number(i) + " " + QByteArray::number(i) + " 0.5\n";
         for (const auto &[name, text] : { std::pair { "three.ini", QByteArray("@x 49 0.9\r\n@y 40 1.25\r\n@z 12 0.5\r\n") },
-                                          { "one.ini", QByteArray("@t50-2 4.9 0.6\n@bad 1\n") }, { "fifty.ini", fifty },
+                                          { "one.ini", QByteArray("@t50-2 4.9 0.612345\n@bad 1\n") }, { "fifty.ini", fifty },
                                           { "big.ini", QByteArray("@big 4000 1\nSIZE BIG 0.2 0.05 0.1\n") }, { "many.ini", QByteArray("@\n").repeated(1001) },
                                           { "t.ini", QByteArray("@T50-2 4.9 0.627\n@X1 10 1\nSIZE T50 0.5 0.303 0.19\nSIZE BAD 0.3 0.5 0.2\n") },
                                           { "bench.txt", QByteArray("# N, uH\n10, 0.6\n20 2.0  # second\n\n30\t4.5\n") } }) {
@@ -451,7 +450,7 @@ private slots:
         const QString fields = QStringLiteral("\nRun 'corvane resonance --help' for the fields and options.\n");
         QTest::newRow("resonance without entries") << "resonance" << 2 << "" << "corvane resonance: no ENTRY given" + fields;
         QTest::newRow("not FIELD=TEXT") << "resonance f=7.1 c" << 2 << "" << "corvane resonance: 'c' is not FIELD=TEXT" + fields;
-        QTest::newRow("not a field") << "resonance q=1" << 2 << "" << "corvane resonance: 'q' is not a field (f, c, l, z, t1..t50 or 0..53)" + fields;
+        QTest::newRow("not a field") << "resonance t0=1" << 2 << "" << "corvane resonance: 't0' is not a field (f, c, l, z, t1..t50 or 0..53)" + fields;
         QTest::newRow("not typeable") << "resonance f=7,1" << 2 << "" << "corvane resonance: '7,1' cannot be typed into a field (digits and \".\" only)" + fields;
         QTest::newRow("missing table") << "resonance --core-table @missing.ini f=7.1 c=100" << 1 << ""
                 << "corvane resonance: cannot read the core table @missing.ini\n";
@@ -467,7 +466,7 @@ private slots:
                 << "Core table: @three.ini\n 1  X  AL 49  wire per turn 0.9\n 2  Y  AL 40  wire per turn 1.25\n"
                    " 3  Z  AL 12  wire per turn 0.5\n3 cores loaded.\nNo line starting with \"@\" was skipped.\n" << "";
         QTest::newRow("one core and a skipped line") << "cores --core-table @one.ini" << 0
-                << "Core table: @one.ini\n 1  T50-2  AL 4.9  wire per turn 0.6\n1 core loaded.\nSkipped lines:\n"
+                << "Core table: @one.ini\n 1  T50-2  AL 4.9  wire per turn 0.612345\n1 core loaded.\nSkipped lines:\n"
                    "  line 2: no wire length per turn\n" << "";
         QString fifty = QStringLiteral("Core table: @fifty.ini\n");
         for (int i = 1; i <= 50; ++i)
@@ -588,8 +587,8 @@ private slots:
         const QString parts = QStringLiteral("\nRun 'corvane parts --help' for the usage.\n");
         QTest::newRow("no value") << "parts" << 2 << "" << "corvane parts: no VALUE given" + parts;
         QTest::newRow("two values") << "parts 1 2" << 2 << "" << "corvane parts: one VALUE only, '2' is one too many" + parts;
-        // Pairs in series near 0.47 would need parts below 1.
-        QTest::newRow("no pair") << "parts 0.47 --pair series" << 0 << "Value: 0.47\nE24 below: 0.47 (0.00 %)\nE24 above: 0.47 (0.00 %)\n"
+        // Pairs in series near 4.7e-9 would need parts below 1.
+        QTest::newRow("no pair") << "parts 0.0000000047 --pair series" << 0 << "Value: 0.0000000047\nE24 below: 0.0000000047 (0.00 %)\nE24 above: 0.0000000047 (0.00 %)\n"
                                                                   "Best E24 pair: none with both parts at least 1\n" << "";
         QTest::newRow("not a number") << "parts 12k" << 2 << "" << "corvane parts: '12k' is no value: give a plain number from 1e-9 to 1e12" + parts;
         QTest::newRow("unknown series") << "parts 100 --series E7" << 2 << "" << "corvane parts: --series takes E6, E12, E24, E48 or E96" + parts;
@@ -637,7 +636,7 @@ private slots:
         const QString alone = QStringLiteral("corvane attenuator: --min-loss goes with --zout, --bridged-t without it\n");
         QTest::newRow("min-loss alone") << "attenuator --min-loss db=10" << 2 << "" << alone;
         QTest::newRow("bridged T with zout") << "attenuator --bridged-t --zout 75 db=10" << 2 << "" << alone;
-        QTest::newRow("zout not a number") << "attenuator --zout x db=10" << 2 << ""
+        QTest::newRow("zout not above zero") << "attenuator --zout 0 db=10" << 2 << ""
                                            << "corvane attenuator: --zout needs an impedance in ohms above zero, for example --zout 75\n";
 
         const QString rated = QStringLiteral("{\"ratingW\": %1, \"watts\": %2}");
@@ -820,7 +819,8 @@ private slots:
         QCOMPARE(run.code, code);
         QCOMPARE(cli::isCommandLine(QStringList { QStringLiteral("corvane") } + arguments), !arguments.isEmpty()); // never a window
         if (out.startsWith(QLatin1Char('{')))
-            QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-4, 1e-12),
+            QVERIFY2(sameJson(QJsonDocument::fromJson(run.out.toUtf8()).object(), QJsonDocument::fromJson(out.toUtf8()).object(), 1e-4, 1e-12)
+                     && run.out == QString::fromUtf8(QJsonDocument::fromJson(run.out.toUtf8()).toJson()), // indented, as printed
                      qPrintable(run.out));
         else
             QCOMPARE(run.out, out);
@@ -984,39 +984,39 @@ private slots:
     }
 
     // The whole plan per row: turns, turns per layer, layers, fill %, wire inches, ohms; and the
-    // thickest wires that take those turns in one layer: d <= pi * ID / (n + pi).
+    // line naming the thickest wires that take those turns in one layer: d <= pi * ID / (n + pi).
     void plans_data()
     {
         QTest::addColumn<QString>("wire");
         QTest::addColumn<double>("innerInches");
         QTest::addColumn<Doubles>("plan");
-        QTest::addColumn<QString>("thickest");
+        QTest::addColumn<QString>("oneLayer");
         // T50: pi * (7.6962 - 0.45212) / 0.45212 = 50.336; 20 * 0.45212 / 22.75768 = 39.7329 %;
         // 14.94 in * 0.0254 * 0.134589 = 0.0510735 ohm; d <= 1.04480 takes 19 AWG (0.98044;
         // 18 AWG is 1.09474) and 0.95 mm (1.041; 1.00 mm is 1.094).
         QTest::newRow("T50 26awg 20 turns") << "26awg" << 0.303 << Doubles { 20, 50, 1, 39.7329, 14.94, 0.0510735 }
-                                            << "19 AWG, 0.95 mm";
+                                            << "One layer: up to 19 AWG or 0.95 mm";
         // 50 * 0.45212 / 22.75768 = 99.3323 %; 33.75 * 0.0254 * 0.134589 = 0.115377; d <= 0.454979
         // takes 26 AWG (0.45212; 25 AWG is 0.50546) and 0.35 mm (0.407; 0.40 mm is 0.459).
         QTest::newRow("T50 26awg 50 turns") << "26awg" << 0.303 << Doubles { 50, 50, 1, 99.3323, 33.75, 0.115377 }
-                                            << "26 AWG, 0.35 mm";
+                                            << "One layer: up to 26 AWG or 0.35 mm";
         // ceil(100 / 50) = 2 exactly; 100 * 0.45212 / 22.75768 = 198.6647 %; 65.1 * 0.0254 * 0.134589 =
         // 0.222549; d <= 0.234419: 33 AWG (0.2159; 32 AWG is 0.2413), 0.15 mm (0.182; 0.20 mm is 0.239).
         QTest::newRow("T50 26awg 100 turns") << "26awg" << 0.303 << Doubles { 100, 50, 2, 198.6647, 65.1, 0.222549 }
-                                             << "33 AWG, 0.15 mm";
+                                             << "One layer: up to 33 AWG or 0.15 mm";
         // FT37: pi * (4.7498 - 2.129) / 2.129 = 3.867; ceil(10 / 3) = 4; 21.29 / 8.23348 = 258.578 %;
         // 7.28 * 0.0254 * 0.00548798 = 0.00101479; d <= 1.13547: 18 AWG (1.09474; 17 AWG is 1.22428), 1.00 mm.
-        QTest::newRow("FT37 2mm") << "2mm" << 0.187 << Doubles { 10, 3, 4, 258.578, 7.28, 0.00101479 } << "18 AWG, 1.00 mm";
+        QTest::newRow("FT37 2mm") << "2mm" << 0.187 << Doubles { 10, 3, 4, 258.578, 7.28, 0.00101479 } << "One layer: up to 18 AWG or 1.00 mm";
         // 2.54 mm of hole takes no 2.6797 mm wire; 1 in * 0.0254 * 0.00327685 = 8.32320e-5 ohm;
         // d <= 0.980109: 20 AWG (0.87884; 19 AWG is 0.98044), 0.85 mm (0.937; 0.90 mm is 0.989).
         QTest::newRow("wire thicker than the hole") << "10awg" << 0.1 << Doubles { 5, 0, 0, 0, 1, 8.32320e-5 }
-                                                    << "20 AWG, 0.85 mm";
+                                                    << "One layer: up to 20 AWG or 0.85 mm";
         // T37: pi * (5.207 - 0.09652) / 0.09652 = 166.34; ceil(2000 / 166) = 13; 193.04 / 16.05506 =
         // 1202.363 %; 954.4 * 0.0254 * 3.54064 = 85.8313; d <= 0.0081663, thinner than any wire.
         QTest::newRow("T37 40awg 2000 turns") << "40awg" << 0.205 << Doubles { 2000, 166, 13, 1202.363, 954.4, 85.8313 }
-                                              << "none, none";
+                                              << "One layer: no wire of the table takes 2000 turns";
         // No turns: no layer, the leads alone, 2.4 * 0.0254 * 3.54064 = 0.215837 ohm.
-        QTest::newRow("no turns") << "40awg" << 0.205 << Doubles { 0, 166, 0, 0, 2.4, 0.215837 } << "none, none";
+        QTest::newRow("no turns") << "40awg" << 0.205 << Doubles { 0, 166, 0, 0, 2.4, 0.215837 } << "One layer: no wire of the table takes 0 turns";
     }
 
     void plans()
@@ -1028,8 +1028,7 @@ private slots:
         const WindingPlan p = WindingPlan::make(size, *MagnetWire::fromName(wire), int(plan[0]), plan[4]);
         QVERIFY(sameNumbers({ double(p.turns), double(p.turnsPerLayer), double(p.layers), p.fillPercent, p.wireInches,
                               p.resistanceOhms }, plan));
-        const auto name = [](const std::optional<MagnetWire> &wire) { return wire ? wire->displayName() : "none"; };
-        QTEST(name(thickestAwgInOneLayer(size, p.turns)) + ", " + name(thickestMetricInOneLayer(size, p.turns)), "thickest");
+        QTEST(oneLayerLine(size, p.turns), "oneLayer");
         // The worked example: floor(pi * (7.6962 - 0.452) / 0.452) = floor(50.35) = 50.
         QCOMPARE(turnsPerLayer({ "T50", 0.5, 0.303, 0.19, 1 }, 0.452), 50);
     }

@@ -1,5 +1,6 @@
 // Printing a window and the menu commands that open other windows and programs.
 #include "coretablelocation.h"
+#include "classicfonts.h"
 #include "desktopprintservices.h"
 #include "frmabout.h"
 #include "frminstruct.h"
@@ -9,7 +10,6 @@
 #include "singlewindow.h"
 #include "windowtest.h"
 
-#include <QLabel>
 #include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -160,22 +160,25 @@ private slots:
                 "value.\n\nShortCut Keys\nE - Erase all fields\nF - Move to Frequency field\nC - Move to Capacitance "
                 "field\nL - Move to Inductor field\nZ - Move to Impedance field\n<CTRL>P - Print Form\n"));
         // Long lines wrap at the box's width, in 12-point type; the vertical scroll bar is always there.
-        QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible() && help->txtI->font().pointSizeF() == 12);
+        QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible() && help->txtI->font().pointSizeF() == 12
+                    && help->size() == QSize(532, 510) && help->minimumSize() == help->maximumSize()); // 7980 x 7650 twips, fixed
 
         MenuCommands::mnuAbout_Click(nullptr);
         frmAbout *about = MenuCommands::aboutWindow().window();
-        QVERIFY(about && about->isVisible() && about->minimumSize() == about->maximumSize()); // of a fixed size
-        QStringList texts;
-        for (const QLabel *label : about->findChildren<QLabel *>())
-            texts << label->text();
+        QVERIFY(about && about->isVisible() && about->minimumSize() == about->maximumSize() // of a fixed size, its title in 18-point bold
+                && about->findChild<QLabel *>(QStringLiteral("Label1"))->font() == msSansSerif(18, true));
         const QString web = QStringLiteral("https://corvane.example.org/"), mail = QStringLiteral("bench@corvane.example.org");
-        QCOMPARE(texts, QStringList({ "Corvane", "Verson 2.0.0", "\u00a9 2026 The Corvane developers", "Web Page", web,
-                                      "Email", mail }));
+        // In twips / 15; the labels' type gets smaller where a text would not fit, so it depends on the desktop's fonts.
+        QCOMPARE(controlListing(about, false), QStringList({ "cmdOK 96,224 57x21 OK", "Label1 16,8 209x25 Corvane", "Label2 64,40 113x17 Verson 2.0.0",
+                 "Label3 8,72 241x17 \u00a9 2026 The Corvane developers", "Label4 96,112 57x17 Web Page", "Label5 32,128 193x25 " + web,
+                 "Label6 104,160 33x17 Email", "Label7 16,176 225x25 " + mail }));
         QLabel *webLink = about->findChild<QLabel *>(QStringLiteral("Label5"));
         QLabel *mailLink = about->findChild<QLabel *>(QStringLiteral("Label7"));
         QVERIFY(!QApplication::activeModalWidget()); // the calculators stay usable beside it
-        QCOMPARE(QStringList({ webLink->accessibleName(), webLink->accessibleDescription(), mailLink->accessibleName(), mailLink->accessibleDescription() }),
-                 QStringList({ "Web page " + web, "Opens the web page in the browser", "Email " + mail, "Starts a new message in the mail program" }));
+        QCOMPARE(QStringList({ webLink->accessibleName(), webLink->accessibleDescription(), mailLink->accessibleName(), mailLink->accessibleDescription(),
+                              webLink->palette().color(QPalette::WindowText).name(), mailLink->palette().color(QPalette::WindowText).name() }),
+                 QStringList({ "Web page " + web, "Opens the web page in the browser", "Email " + mail, "Starts a new message in the mail program",
+                               "#0000ff", "#0000ff" })); // in pure blue
         QTest::mouseClick(webLink, Qt::LeftButton);
         QTest::keyClick(mailLink, Qt::Key_Return);
         QTest::keyClick(webLink, Qt::Key_Space);
@@ -222,7 +225,8 @@ private slots:
                 files->selectFile(file);
                 file.isEmpty() ? files->reject() : static_cast<QDialog *>(files)->accept();
             } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
-                shown << QStringLiteral("%1, %2 copy of %3").arg(dialog->windowTitle()).arg(dialog->printer()->copyCount()).arg(dialog->printer()->docName());
+                shown << QStringLiteral("%1, %2 copy of %3, options %4").arg(dialog->windowTitle()).arg(dialog->printer()->copyCount())
+                                 .arg(dialog->printer()->docName()).arg(int(dialog->options()));
                 dialog->reject();
             }
         });
@@ -238,7 +242,7 @@ private slots:
         desktop.report(nullptr, QStringLiteral("The page could not be printed on P."));
         const QString offer = QStringLiteral("Corvane: No printer is installed.\nSave the page as a PDF file instead?");
         const QString save = QStringLiteral("Save the page as PDF: ") + QDir::home().filePath(QStringLiteral("corvane.pdf")) + QStringLiteral(" PDF files (*.pdf)");
-        QCOMPARE(shown, QStringList({ offer, offer, save, save, "No default printer: choose one, 1 copy of Corvane",
+        QCOMPARE(shown, QStringList({ offer, offer, save, save, "No default printer: choose one, 1 copy of Corvane, options 9", // to a file, page size, no range
                                       "Corvane: The page could not be printed on P." }));
     }
 

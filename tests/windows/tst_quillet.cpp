@@ -66,21 +66,26 @@ private slots:
         checkKeys(m_window.get(), m_window->Picture1());
     }
 
-    void layout_data()
-    {
-        layoutColumns();
-        QTest::newRow("frequency") << "txt(0)" << QRect(112, 24, 97, 26) << QString();
-        QTest::newRow("core 1") << "txt(4)" << QRect(16, 88, 137, 26) << QString();
-        QTest::newRow("core 50") << "txt(53)" << QRect(624, 664, 137, 26) << QString();
-        QTest::newRow("Label(0)") << "Label(0)" << QRect(112, 8, 81, 17) << "Freq MHz";
-        QTest::newRow("Label0") << "Label0" << QRect(88, 32, 17, 17) << "F=";
-        QTest::newRow("core 1 name") << "Label(4)" << QRect(16, 72, 137, 17) << "X";
-        QTest::newRow("no core 6") << "Label(9)" << QRect(16, 136, 137, 17) << "";
-    }
-
+    // In twips / 15: the top fields 152 apart, each heading above its field and "F=" ... "Z=" before it; each core's
+    // name over its turns field in a 5 x 10 grid. The window, 11655 x 10545 twips below its menu bar, opens centred.
     void layout()
     {
-        checkLayout(m_window.get());
+        const QStringList names { "X", "Y", "Z", "T50-2", "Q" }, headings { "Freq MHz", "Cap pF", "Ind uH", "Impedance" };
+        QStringList fields, labels, top;
+        for (int core = 0; core < 50; ++core) {
+            const QString cell = QStringLiteral("(%1) %2,%3 137x").arg(core + 4).arg(16 + 152 * (core % 5));
+            fields << "txt" + cell.arg(88 + 64 * (core / 5)) + "26  12";
+            labels << "Label" + cell.arg(72 + 64 * (core / 5)) + "17 " + names.value(core) + " 9.75b";
+        }
+        for (int i = 0; i < 4; ++i) {
+            fields.insert(i + 1, QStringLiteral("txt(%1) %2,24 97x26  14.25").arg(i).arg(112 + 152 * i));
+            top << QStringLiteral("Label(%1) %2,8 81x17 %3 9.75b").arg(i).arg(112 + 152 * i).arg(headings[i])
+                << QStringLiteral("Label%1 %2,32 17x17 %3= 9.75b").arg(i).arg(88 + 152 * i).arg(QLatin1Char("FCLZ"[i]));
+        }
+        QCOMPARE(controlListing(m_window->centralWidget()), fields + top + labels + QStringList { "Picture1 0,0 17x17  9 hidden" });
+        QCOMPARE(m_window->centralWidget()->size(), QSize(777, 703));
+        QVERIFY((m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center()).manhattanLength() <= 1);
+        QCOMPARE(m_window->windowIcon().availableSizes(), QList<QSize>({ QSize(32, 32) }));
         QCOMPARE(menuListing(m_window.get()), QStringList({ "&File", "  &Print Screen", "  ", "  E&xit", "&Tools", "  &Attenuators",
                                                            "  &Parameters", "  &TechData", "&Help", "&About" }));
     }
@@ -89,8 +94,8 @@ private slots:
     // empty slot, the capacitance; and the names a screen reader says.
     void hintsFollowTheEntries()
     {
-        QCOMPARE(QStringList({ m_window->txt(2)->accessibleName(), m_window->txt(4)->accessibleName(), m_window->txt(9)->accessibleName() }),
-                 QStringList({ "Inductance, microhenries", "X turns", "Core slot 6 turns, no core" }));
+        QCOMPARE(QStringList({ m_window->txt(2)->accessibleName(), m_window->txt(3)->accessibleName(), m_window->txt(4)->accessibleName(), m_window->txt(9)->accessibleName() }),
+                 QStringList({ "Inductance, microhenries", "Impedance, ohms", "X turns", "Core slot 6 turns, no core" }));
         const QString table = QStringLiteral("\nCore table: %1 (5 cores)").arg(m_dir.filePath(QStringLiteral("quillet.ini")));
         const QString x = QString::fromUtf8("X: AL 49 nH/turn² (490 µH per 100 turns), wire 0.9 in per turn") + table;
         QCOMPARE(m_window->txt(4)->toolTip(), x);

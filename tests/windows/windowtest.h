@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMainWindow>
@@ -138,23 +137,16 @@ inline QStringList menuListing(QMainWindow *window)
     return listing;
 }
 
-// A layout table: object name, geometry (twips / 15) and the caption of a label or frame.
-inline void layoutColumns()
+// Every label, frame, field and button of a window as it was made: name, place (twips / 15), caption or text,
+// point size and "b" for bold (unless 'fonts' is false), and "hidden" for one the user never sees.
+inline QStringList controlListing(QWidget *window, bool fonts = true)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("caption");
-}
-
-inline void checkLayout(QWidget *window)
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    auto *widget = window->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QTEST(widget->geometry(), "geometry");
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), caption);
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        QCOMPARE(frame->title(), caption);
+    QStringList listing;
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        if (w->inherits("QLabel") || w->inherits("QGroupBox") || w->inherits("QLineEdit") || w->inherits("QAbstractButton"))
+            listing << QStringLiteral("%1 %2,%3 %4x%5 %6%7%8").arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
+                               .arg(w->property(w->inherits("QGroupBox") ? "title" : "text").toString(),
+                                    fonts ? QStringLiteral(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "") : QString(),
+                                    w->isHidden() ? " hidden" : "");
+    return listing;
 }
