@@ -117,11 +117,11 @@ private slots:
         QCOMPARE(m_window->txt(8)->toolTip(), QString::fromUtf8("Q: AL 0 nH/turn² (0 µH per 100 turns), wire 1 in per turn") + table
                                                   + "\nNo winding can be worked out with this AL");
         QCOMPARE(m_window->txt(9)->toolTip(), "No core is loaded in slot 6" + table);
-        // After Erase, 10 uH and 90 pF resonate at 1 / (2 pi sqrt(9e-16)) = 5.3052 MHz; a part C at sqrt(90 / C) times that.
-        typeKeys(m_window.get(), QStringLiteral("el10c90\r"));
+        // After Erase, 10.125 uH and 90 pF resonate at 1 / (2 pi sqrt(9.1125e-16)) = 5.2723 MHz; a part C at sqrt(90 / C) times that.
+        typeKeys(m_window.get(), QStringLiteral("el10.125c90\r"));
         QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
-                "Standard capacitors with 10 µH, against 5.3052 MHz:\nE6 100 pF: 5.0329 MHz, -5.13 %\nE12 82 pF: 5.5579 MHz, "
-                "+4.76 %\nE24 91 pF: 5.2759 MHz, -0.55 %\nE12 pair 68 pF + 22 pF = 90 pF: 5.3052 MHz, 0.00 % (in parallel)"));
+                "Standard capacitors with 10.125 µH, against 5.2723 MHz:\nE6 100 pF: 5.0018 MHz, -5.13 %\nE12 82 pF: 5.5235 MHz, "
+                "+4.76 %\nE24 91 pF: 5.2433 MHz, -0.55 %\nE12 pair 68 pF + 22 pF = 90 pF: 5.2723 MHz, 0.00 % (in parallel)"));
     }
 
     // Each menu item as a click would run it: what the desktop was asked to open, whether the page was

@@ -74,7 +74,8 @@ public:
     QString chosenFile;         // empty: the user cancels the choice
     bool acceptPdf = true;
     QString pdfFile; // empty: the user gives no file
-    QStringList asked; // every question put to the user and every report, in order
+    QStringList asked; // every question put to the user and every report, in order; " (no window)" when it has no owner
+    static QString unowned(QWidget *owner) { return owner ? QString() : QStringLiteral(" (no window)"); }
 
     std::unique_ptr<QPrinter> defaultPrinter() override
     {
@@ -86,18 +87,18 @@ public:
         return printer;
     }
     bool printersInstalled() override { return otherPrinters; }
-    std::unique_ptr<QPrinter> choosePrinter(QWidget *) override
+    std::unique_ptr<QPrinter> choosePrinter(QWidget *owner) override
     {
-        asked << QStringLiteral("choose a printer");
+        asked << QStringLiteral("choose a printer") + unowned(owner);
         if (chosenFile.isEmpty())
             return nullptr;
         auto printer = std::make_unique<QPrinter>(); // as the print dialog gives it, not set up for PDF
         printer->setOutputFileName(chosenFile);
         return printer;
     }
-    bool offerPdf(QWidget *) override { return asked << QStringLiteral("save as PDF?"), acceptPdf; }
-    QString pdfFileName(QWidget *) override { return asked << QStringLiteral("PDF file name"), pdfFile; }
-    void report(QWidget *, const QString &message) override { asked << message; }
+    bool offerPdf(QWidget *owner) override { return asked << QStringLiteral("save as PDF?") + unowned(owner), acceptPdf; }
+    QString pdfFileName(QWidget *owner) override { return asked << QStringLiteral("PDF file name") + unowned(owner), pdfFile; }
+    void report(QWidget *owner, const QString &message) override { asked << message + unowned(owner); }
 };
 
 // A key table: keys typed, texts of the first fields ("*" any), the focus and the messages.
