@@ -3,6 +3,7 @@
 #include "quillet.h"
 #include "windowtest.h"
 
+#include <QClipboard>
 #include <QPointer>
 #include <QRasterWindow>
 
@@ -57,36 +58,37 @@ private slots:
         QTRY_VERIFY(atten.isNull());
     }
 
-    // After 12: keys held with Ctrl, Alt (AltGr) or Meta do nothing; the keypad's decimal key
-    // types "." on every layout; text composed (key 0) or dropped (key 1) is refused.
+    // After 12: keys held with Ctrl, Alt (AltGr) or Meta type and edit nothing, but Ctrl with an arrow moves the caret and
+    // Ctrl+C copies; the keypad's decimal key types "." on every layout; text composed or dropped first is refused.
     void keysInAField_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("AltGr+minus as Ctrl+Alt") << (Qt::ControlModifier | Qt::AltModifier | Qt::Key_Minus).toCombined() << "12";
-        QTest::newRow("Meta+5") << (Qt::MetaModifier | Qt::Key_5).toCombined() << "12";
-        QTest::newRow("Ctrl+Backspace") << (Qt::ControlModifier | Qt::Key_Backspace).toCombined() << "12";
-        QTest::newRow("Ctrl+Enter") << (Qt::ControlModifier | Qt::Key_Return).toCombined() << "12";
-        QTest::newRow("keypad comma (German)") << (Qt::KeypadModifier | Qt::Key_Comma).toCombined() << "12.";
-        QTest::newRow("composed") << 0 << "12";
-        QTest::newRow("dropped") << 1 << "12";
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("text"); // the field's, then the clipboard's after "|"
+        QTest::newRow("AltGr+minus as Ctrl+Alt") << QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Minus) << "12|";
+        QTest::newRow("Meta+5") << QKeySequence(Qt::META | Qt::Key_5) << "12|";
+        QTest::newRow("Ctrl+Backspace") << QKeySequence(Qt::CTRL | Qt::Key_Backspace) << "12|";
+        QTest::newRow("Ctrl+Enter") << QKeySequence(Qt::CTRL | Qt::Key_Return) << "12|";
+        QTest::newRow("keypad comma (German)") << QKeySequence(Qt::KeypadModifier | Qt::Key_Comma) << "12.|";
+        QTest::newRow("Ctrl+Left, Delete") << QKeySequence(Qt::CTRL | Qt::Key_Left, QKeyCombination(Qt::Key_Delete)) << "2|";
+        QTest::newRow("Shift+Home, Ctrl+C") << QKeySequence(Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_C) << "12|12";
     }
     void keysInAField()
     {
-        QFETCH(int, key);
+        QFETCH(QKeySequence, keys);
         FieldEdit *field = m_main->txt(0);
+        QGuiApplication::clipboard()->clear();
         QTest::keyClicks(field, QStringLiteral("12"));
         QInputMethodEvent composed;
         composed.setCommitString(QStringLiteral("-5"));
         QMimeData data;
         data.setText(QStringLiteral("-7,5"));
         QDropEvent drop(field->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        if (key > 1)
-            QTest::keyClick(field, QKeyCombination::fromCombined(key).key(), QKeyCombination::fromCombined(key).keyboardModifiers());
-        else // as if delivered, which a drop outside a real drag is not
-            static_cast<QObject *>(field)->event(key == 0 ? static_cast<QEvent *>(&composed) : &drop);
+        // As if delivered, which a drop outside a real drag is not.
+        static_cast<QObject *>(field)->event(&composed);
+        static_cast<QObject *>(field)->event(&drop);
+        QTest::keySequence(field, keys);
         QCoreApplication::processEvents();
-        QTEST(field->text(), "text");
+        QTEST(field->text() + '|' + QGuiApplication::clipboard()->text(), "text");
         QCOMPARE(QApplication::focusWidget(), field);
     }
 

@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
                 "Standard capacitors with 10.125 µH, against 5.2723 MHz:\nE6 100 pF: 5.0018 MHz, -5.13 %\nE12 82 pF: 5.5235 MHz, "
                 "+4.76 %\nE24 91 pF: 5.2433 MHz, -0.55 %\nE12 pair 68 pF + 22 pF = 90 pF: 5.2723 MHz, 0.00 % (in parallel)"));
+        QCOMPARE(m_window->txt(1)->accessibleDescription(), m_window->txt(0)->accessibleDescription() + '\n' + m_window->txt(1)->toolTip());
     }
 
     // Each menu item as a click would run it: what the desktop was asked to open, whether the page was
