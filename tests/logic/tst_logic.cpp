@@ -58,7 +58,6 @@ ResonanceSolver solved(const QStringList &entries, CoreTable cores = readTable("
     return typedInto(std::move(solver), entries);
 }
 
-
 // As a window starts: 50.0 in field 0, which its first activation leaves.
 AttenSolver attenSolved(const QStringList &entries)
 {

@@ -79,7 +79,7 @@ private slots:
                  "Label9 248,112 25x17 R1 9.75b|Label1 88,176 25x17 Gnd 8.25|Label2 200,176 25x17 Gnd 8.25|txt(2) 8,128 81x26  14.25b|"
                  "txt(4) 120,48 81x26  14.25b|txt(3) 216,128 81x26  14.25b|Frame2 504,24 209x201 T Attenuator 12b|Label6 40,32 25x17 R3 9.75b|"
                  "Label7 152,32 25x17 R3 9.75b|Label11 152,112 25x17 R4 9.75b|Label5 88,176 25x17 Gnd 8.25|txt(5) 8,48 81x26  14.25b|"
-                 "txt(6) 120,48 81x26  14.25b|txt(7) 120,128 81x26  14.25b|Picture1 0,0 17x17  9 hidden");
+                 "txt(6) 120,48 81x26  14.25b|txt(7) 120,128 81x26  14.25b|Picture1 0,0 17x17  hidden");
         QCOMPARE(m_window->centralWidget()->size(), QSize(727, 238)); // 10905 x 3570 twips below the menu bar
     }
 

@@ -82,7 +82,7 @@ private slots:
             top << QStringLiteral("Label(%1) %2,8 81x17 %3 9.75b").arg(i).arg(112 + 152 * i).arg(headings[i])
                 << QStringLiteral("Label%1 %2,32 17x17 %3= 9.75b").arg(i).arg(88 + 152 * i).arg(QLatin1Char("FCLZ"[i]));
         }
-        QCOMPARE(controlListing(m_window->centralWidget()), fields + top + labels + QStringList { "Picture1 0,0 17x17  9 hidden" });
+        QCOMPARE(controlListing(m_window->centralWidget()), fields + top + labels + QStringList { "Picture1 0,0 17x17  hidden" });
         QCOMPARE(m_window->centralWidget()->size(), QSize(777, 703));
         QVERIFY((m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center()).manhattanLength() <= 1);
         QCOMPARE(m_window->windowIcon().availableSizes(), QList<QSize>({ QSize(32, 32) }));

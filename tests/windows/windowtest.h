@@ -139,7 +139,7 @@ inline QStringList menuListing(QMainWindow *window)
 }
 
 // Every label, frame, field and button of a window as it was made: name, place (twips / 15), caption or text,
-// point size and "b" for bold (unless 'fonts' is false), and "hidden" for one the user never sees.
+// point size and "b" for bold (unless 'fonts' is false or it is hidden), and "hidden" for one the user never sees.
 inline QStringList controlListing(QWidget *window, bool fonts = true)
 {
     QStringList listing;
@@ -147,7 +147,7 @@ inline QStringList controlListing(QWidget *window, bool fonts = true)
         if (w->inherits("QLabel") || w->inherits("QGroupBox") || w->inherits("QLineEdit") || w->inherits("QAbstractButton"))
             listing << QStringLiteral("%1 %2,%3 %4x%5 %6%7%8").arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())
                                .arg(w->property(w->inherits("QGroupBox") ? "title" : "text").toString(),
-                                    fonts ? QStringLiteral(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "") : QString(),
+                                    fonts && !w->isHidden() ? QStringLiteral(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "") : QString(),
                                     w->isHidden() ? " hidden" : "");
     return listing;
 }
