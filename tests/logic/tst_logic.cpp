@@ -480,18 +480,16 @@ private slots:
                                           "Pi R2: 25.0\nT R3 (left): 11.8\nT R3 (right): 11.8\nT R4: 100.0\n");
         QTest::newRow("r4") << "attenuator r4=100" << 0 << r4 << "";
         QTest::newRow("field 7") << "attenuator 7=100" << 0 << r4 << "";
-        // 6 dB with 5 W in (37.0 dBm): R1 150.5, R2 37.4, R3 16.6, R4 66.9. Pi: 15.81 V in, 250 / 150.5 = 1.66 W;
-        // 15.81 V / (R2 + R1 || 50) = 0.211 A: 1.67 W in R2, 0.417 W in R1 out, 1.26 W in the load; T the same.
-        // Ratings at twice the power: 5 W, 5 W, 1 W.
-        const QString power = QStringLiteral(
-                "Impedance: 50.0\nAttenuation dB: 6.0\nPi R1 (left): 150.5\nPi R1 (right): 150.5\nPi R2: 37.4\n"
-                "T R3 (left): 16.6\nT R3 (right): 16.6\nT R4: 66.9\nPower in: 5.00 W (37.0 dBm), pads terminated in 50.0 ohms\n"
-                "Pi R1 (input): 1.66 W, rating 5 W\nPi R2: 1.67 W, rating 5 W\nPi R1 (output): 0.417 W, rating 1 W\n"
-                "Pi load: 1.26 W\nT R3 (input): 1.66 W, rating 5 W\nT R4: 1.67 W, rating 5 W\n"
-                "T R3 (output): 0.417 W, rating 1 W\nT load: 1.26 W\n");
-        QTest::newRow("power=W") << "attenuator --power=5W db=6" << 0 << power << "";
-        QTest::newRow("power in mW") << "attenuator db=6 --power 5000mW" << 0 << power << "";
-        QTest::newRow("power in DBM") << "attenuator --power=36.9897DBM db=6" << 0 << power << "";
+        // 10 dB in 50 ohms: of P in, R1 in takes (K - 1) / (K + 1) = 0.519494 P, R1 out 0.0519494 P, the load P / K^2 = 0.1 P
+        // and R2 the rest, 0.328557 P; the T alike. Ratings at twice the power, "over 100 W" past the largest.
+        const QString power = db10 + "Power in: %1, pads terminated in 50.0 ohms\nPi R1 (input): %2\nPi R2: %3\nPi R1 (output): %4\n"
+                                     "Pi load: %5\nT R3 (input): %2\nT R4: %3\nT R3 (output): %4\nT load: %5\n";
+        QTest::newRow("power=W") << "attenuator --power=150W db=10" << 0 << power.arg("150 W (51.8 dBm)", "77.9 W, rating over 100 W",
+                                    "49.3 W, rating 100 W", "7.79 W, rating 25 W", "15.0 W") << "";
+        QTest::newRow("power in mW") << "attenuator db=10 --power 2000mW" << 0 << power.arg("2.00 W (33.0 dBm)", "1.04 W, rating 3 W",
+                                        "0.657 W, rating 2 W", "0.104 W, rating 1/4 W", "0.200 W") << "";
+        QTest::newRow("power in DBM") << "attenuator --power=44.7712DBM db=10" << 0 << power.arg("30.0 W (44.8 dBm)", "15.6 W, rating 50 W",
+                                         "9.86 W, rating 25 W", "1.56 W, rating 5 W", "3.00 W") << "";
         const QString start = QStringLiteral("Impedance: 50.0\nAttenuation dB:\nPi R1 (left):\nPi R1 (right):\nPi R2:\n"
                                              "T R3 (left):\nT R3 (right):\nT R4:\n");
         QTest::newRow("power without a pad") << "attenuator --power 1" << 1 << start
@@ -605,7 +603,8 @@ private slots:
         // 3e-11 dB short of 20 log10(sqrt(1.5) + sqrt(0.5)) = 5.719475475333593: as many decimals as tell them apart.
         QTest::newRow("a hair below") << "attenuator --zout 50 z=75 db=5.719475475303593" << 3 << "" << QStringLiteral("corvane attenuator: "
             "5.71947547530 dB is below the 5.71947547533 dB that a resistive match from 75.0 ohms to 50.0 ohms needs (--min-loss gives that pad)\n");
-        QTest::newRow("Pi below it") << "attenuator --zout 75 db=5.7" << 3 << "" << below.arg("5.70", "50.0", "75.0");
+        QTest::newRow("Pi below it, JSON") << "attenuator --zout 75 db=5.7 --json" << 3 << "{\"impedOhm\": 50, \"attenDb\": 5.7, \"zOutOhm\": 75, "
+            "\"minLossDb\": 5.7195, \"refusal\": \"" + below.arg("5.70", "50.0", "75.0").mid(20).chopped(1) + "\"}" << below.arg("5.70", "50.0", "75.0");
         QTest::newRow("minimum loss") << "attenuator --zout 50 --min-loss z=75" << 0 << "Minimum-loss pad from 75.0 ohms to 50.0 ohms, "
                                          "5.72 dB:\n  series (input): 43.3 ohms\n  shunt (output): 86.6 ohms\n" << "";
         QTest::newRow("minimum loss up") << "attenuator --zout 75 --min-loss" << 0 << "Minimum-loss pad from 50.0 ohms to 75.0 ohms, "
@@ -630,13 +629,14 @@ private slots:
                                            << "corvane attenuator: --zout needs an impedance in ohms above zero, for example --zout 75\n";
 
         const QString rated = QStringLiteral("{\"ratingW\": %1, \"watts\": %2}");
-        QTest::newRow("zout and power") << "attenuator --zout 50 z=75 db=10 --power 1 --json" << 0
+        // 100 W at 75 ohms: 7500 V^2, 7500 / 207.435 = 36.1559 W in the Pi's input shunt; the T's input arm takes 64.8 W: no rating.
+        QTest::newRow("zout and power") << "attenuator --zout 50 z=75 db=10 --power 100 --json" << 0
             << "{\"attenDb\": 10, \"impedOhm\": 75, \"minLossDb\": 5.7195, \"zOutOhm\": 50, \"pi\": {\"r1InputOhm\": 207.435, "
                "\"r1OutputOhm\": 77.1073, \"r2Ohm\": 87.1421}, \"t\": {\"r3InputOhm\": 48.6335, \"r3OutputOhm\": 18.0780, "
-               "\"r4Ohm\": 43.0331}, \"power\": {\"derating\": 2, \"inputDbm\": 30, \"inputW\": 1, \"pi\": {\"loadW\": 0.1, "
-               "\"r1Input\": " + rated.arg(1).arg(0.361559) + ", \"r1Output\": " + rated.arg(0.25).arg(0.064845) + ", \"r2\": "
-               + rated.arg(1).arg(0.473596) + "}, \"t\": {\"loadW\": 0.1, \"r3Input\": " + rated.arg(2).arg(0.648447) + ", "
-               "\"r3Output\": " + rated.arg(0.125).arg(0.036156) + ", \"r4\": " + rated.arg(0.5).arg(0.215397) + "}}}" << "";
+               "\"r4Ohm\": 43.0331}, \"power\": {\"derating\": 2, \"inputDbm\": 50, \"inputW\": 100, \"pi\": {\"loadW\": 10, "
+               "\"r1Input\": " + rated.arg(100).arg(36.1559) + ", \"r1Output\": " + rated.arg(25).arg(6.4845) + ", \"r2\": "
+               + rated.arg(100).arg(47.3596) + "}, \"t\": {\"loadW\": 10, \"r3Input\": " + rated.arg("null").arg(64.8447) + ", "
+               "\"r3Output\": " + rated.arg(10).arg(3.6156) + ", \"r4\": " + rated.arg(50).arg(21.5397) + "}}}" << "";
         // 1 W into the bridged T, 50 ohms, 10 dB: V1^2 = 50, and the centre sits at V2 = V1 / K, so the output arm takes
         // nothing: input arm (1 - 0.316228)^2 = 0.467544 W, bridge 23.3772 / 108.1139 = 0.216228 W, shunt 5 / 23.1238.
         QTest::newRow("bridged T and power") << "attenuator --bridged-t db=10 --power 1 --json" << 0

@@ -124,6 +124,7 @@ private slots:
         QTest::newRow("the user's copy is edited, not the program table") << true << "program" << "user";
         QTest::newRow("a table of its own") << true << "other" << "other";
         QTest::newRow("no editor starts") << false << "program" << "";
+        QTest::newRow("no table at all") << false << "" << "";
     }
 
     void coreTableEditor()
@@ -139,8 +140,9 @@ private slots:
         if (opened.isEmpty()) // the desktop has no program for the file
             Launcher::replace({}, [](const QUrl &) { return false; });
         MessageWatcher user;
-        MenuCommands::mnuParams_Click(nullptr, dir.filePath(inUse + QStringLiteral("/quillet.ini")), location);
-        QCOMPARE(user.texts, opened.isEmpty() ? QStringList { "No text editor could be started for the core table\n" + program } : QStringList());
+        MenuCommands::mnuParams_Click(nullptr, inUse.isEmpty() ? QString() : dir.filePath(inUse + QStringLiteral("/quillet.ini")), location);
+        const QString failure = inUse.isEmpty() ? QStringLiteral("The core table could not be opened.") : "No text editor could be started for the core table\n" + program;
+        QCOMPARE(user.texts, opened.isEmpty() ? QStringList { failure } : QStringList());
         QCOMPARE(m_urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl::fromLocalFile(dir.filePath(opened + QStringLiteral("/quillet.ini"))) });
     }
 
