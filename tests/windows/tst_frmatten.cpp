@@ -89,11 +89,11 @@ private slots:
     void hints()
     {
         QStringList named; // what a screen reader says of the resistors before there is a hint
-        for (int i : { 0, 1, 2, 3, 4, 6, 7 })
+        for (int i = 0; i < 8; ++i)
             named << m_window->txt(i)->accessibleName() + ": " + m_window->txt(i)->accessibleDescription() + m_window->txt(i)->toolTip();
         QCOMPARE(named.join('|'), "Impedance, ohms: Line impedance both pads are designed for|Attenuation, dB: Attenuation of both pads|Pi attenuator R1 left, ohms: Shunt resistor at the input of the Pi pad|Pi attenuator R1 right, ohms: Shunt "
-                 "resistor at the output of the Pi pad, equal to the left one|Pi attenuator R2, ohms: Series resistor of the Pi pad|T attenuator "
-                 "R3 right, ohms: Series resistor at the output of the T pad, equal to the left one|T attenuator R4, ohms: Shunt resistor of the T pad");
+                 "resistor at the output of the Pi pad, equal to the left one|Pi attenuator R2, ohms: Series resistor of the Pi pad|T attenuator R3 left, "
+                 "ohms: Series resistor at the input of the T pad|T attenuator R3 right, ohms: Series resistor at the output of the T pad, equal to the left one|T attenuator R4, ohms: Shunt resistor of the T pad");
         typeKeys(m_window, QStringLiteral("10\r"));
         const QString nearest = QStringLiteral("\nNearest standard values: E24 ");
         const QString pi = QStringLiteral(
