@@ -143,22 +143,18 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("cores");   // NAME AL WIRE; ...
         QTest::addColumn<QStringList>("skipped"); // LINE: reason
-        QTest::newRow("CR LF") << QByteArray("@core1   4.9 1.2\r\n@b 40 1.25\r\n") << "CORE1 4.9 1.2; B 40 1.25"
-                               << QStringList();
+        QTest::newRow("CR LF") << QByteArray("@core1   4.9 1.2\r\n@b 40 1.25\r\n") << "CORE1 4.9 1.2; B 40 1.25" << QStringList();
         QTest::newRow("CR, last line without end") << QByteArray("@a 1 2\r@b 3 4") << "A 1 2; B 3 4" << QStringList();
-        QTest::newRow("every line end counts once")
-                << QByteArray("x\ry\nz\r\n\r\n@bad\r\n") << "" << QStringList { "5: no AL" };
+        QTest::newRow("every line end counts once") << QByteArray("x\ry\nz\r\n\r\n@bad\r\n") << "" << QStringList { "5: no AL" };
         QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf@a 1 2") << "A 1 2" << QStringList();
         QTest::newRow("blanks around fields") << QByteArray("@   a    4.9   1.2   ") << "A 4.9 1.2" << QStringList();
-        QTest::newRow("every reason")
-                << QByteArray("@\n@ \n@a\n@a 1\n@a 1 2 3\n@a x 2\n@a 1 y\n@a\t1\t2\n@ok 1 2\n") << "OK 1 2"
+        QTest::newRow("every reason") << QByteArray("@\n@ \n@a\n@a 1\n@a 1 2 3\n@a x 2\n@a 1 y\n@a\t1\t2\n@ok 1 2\n") << "OK 1 2"
                 << QStringList { "1: nothing after \"@\"", "2: no name", "3: no AL", "4: no wire length per turn",
                                  "5: a fourth field", "6: AL is not a number",
                                  "7: wire length per turn is not a number",
                                  "8: no AL (a tab does not separate fields, a space does)" };
         // Where "," is the decimal point (the test's locale), a table written by hand may use it or "."; "," never groups.
-        QTest::newRow("comma or point") << QByteArray("@a 4,9 1,25\n@b 4.9 0.5\n@c 1,000 2") << "A 4.9 1.25; B 4.9 0.5; C 1 2"
-                                        << QStringList();
+        QTest::newRow("comma or point") << QByteArray("@a 4,9 1,25\n@b 4.9 0.5\n@c 1,000 2") << "A 4.9 1.25; B 4.9 0.5; C 1 2" << QStringList();
         QTest::newRow("only the first 100 characters")
                 << QByteArray("@a 1" + QByteArray(96, ' ') + "2") << "" << QStringList { "1: no wire length per turn" };
     }
@@ -315,8 +311,6 @@ private slots:
         const QStringList start { "50.0", "", "", "", "", "", "", "" };
         const QStringList db10 { "50.0", "10.0", "96.2", "96.2", "71.2", "26.0", "26.0", "35.1" };
 
-        QTest::newRow("3 dB") << QStringList { "1=3" }
-                              << QStringList { "50.0", "3.0", "292.4", "292.4", "17.6", "8.5", "8.5", "141.9" } << QString();
         // Z = 2 R2 K / (K^2 - 1) = 70.27; R1 = 135.27, R3 = 36.51, R4 = 49.38
         QTest::newRow("R2 with 10 dB kept") << QStringList { "1=10", "4=100" }
                 << QStringList { "70.3", "10.0", "135.3", "135.3", "100.0", "36.5", "36.5", "49.4" } << QString();
@@ -417,8 +411,7 @@ private slots:
         const QString hint = QStringLiteral("Run 'corvane --help' for the subcommands and options.\n");
         QTest::newRow("unknown option") << "--bogus" << 2 << "" << "corvane: unknown option '--bogus'\n" + hint;
         QTest::newRow("option after the table") << "--core-table @three.ini -x" << 2 << "" << "corvane: unknown option '-x'\n" + hint;
-        QTest::newRow("argument after the table") << "--core-table @three.ini f" << 2 << ""
-                << "corvane: unexpected argument 'f'\n" + hint;
+        QTest::newRow("argument after the table") << "--core-table @three.ini f" << 2 << "" << "corvane: unexpected argument 'f'\n" + hint;
         QTest::newRow("table without its file") << "--core-table" << 2 << "" << "corvane: option '--core-table' needs a value\n" + hint;
         QTest::newRow("subcommand's unknown option") << "attenuator --bogus" << 2 << ""
                 << "corvane attenuator: unknown option '--bogus'\nRun 'corvane attenuator --help' for the usage.\n";
@@ -446,8 +439,7 @@ private slots:
         QTest::newRow("not typeable") << "resonance f=7,1" << 2 << "" << "corvane resonance: '7,1' cannot be typed into a field (digits and \".\" only)" + fields;
         QTest::newRow("missing table") << "resonance --core-table @missing.ini f=7.1 c=100" << 1 << ""
                 << "corvane resonance: cannot read the core table @missing.ini\n";
-        QTest::newRow("folder as table") << "resonance --core-table / f=7.1" << 1 << ""
-                << "corvane resonance: cannot read the core table /\n";
+        QTest::newRow("folder as table") << "resonance --core-table / f=7.1" << 1 << "" << "corvane resonance: cannot read the core table /\n";
         // The window ignores a field that reads 0: said, and the run goes on; one quantity solves nothing.
         QTest::newRow("zero") << "resonance --core-table @three.ini f=0 c=1" << 0 << "Frequency MHz: 0\nCapacitance pF: 1\nInductance uH:\n"
                 "Impedance ohms:\nX:\nY:\nZ:\n" << "corvane resonance: 'f=0' reads as 0 and is ignored, as in the window\n";
@@ -570,6 +562,7 @@ private slots:
         const QString parts = QStringLiteral("\nRun 'corvane parts --help' for the usage.\n");
         QTest::newRow("no value") << "parts" << 2 << "" << "corvane parts: no VALUE given" + parts;
         QTest::newRow("two values") << "parts 1 2" << 2 << "" << "corvane parts: one VALUE only, '2' is one too many" + parts;
+        QTest::newRow("too large") << "parts 1000000000001" << 2 << "" << "corvane parts: '1000000000001' is no value: give a plain number from 1e-9 to 1e12" + parts;
         // Pairs in series near 4.7e-9 would need parts below 1.
         QTest::newRow("no pair") << "parts 0.0000000047 --pair series" << 0 << "Value: 0.0000000047\nE24 below: 0.0000000047 (0.00 %)\nE24 above: 0.0000000047 (0.00 %)\n"
                                                                   "Best E24 pair: none with both parts at least 1\n" << "";
@@ -849,6 +842,7 @@ private slots:
             QCOMPARE(optionsIn(listed.match(bash).captured(1)), declared);
             QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(name)), qPrintable(name));
             QCOMPARE(optionsIn(runCli({ name, QStringLiteral("--help") }).out), declared);
+            QCOMPARE(runCli({ name, QStringLiteral("-h") }).out, runCli({ name, QStringLiteral("--help") }).out);
         }
     }
 
@@ -913,8 +907,7 @@ private slots:
         QTest::newRow("no mix") << QByteArray("SIZE T50-2 1 0.5 1\r") << "T50" << "none" << "";
         // Only a first word SIZE in the first column is a size line.
         QTest::newRow("not size lines") << QByteArray(" SIZE T50 x\rSIZES T50 x\r@SIZE T50 x\rsizer") << "T50" << "none" << "";
-        QTest::newRow("bad lines")
-            << QByteArray("SIZE T50 0,5 0.3 0.2\nSIZE T50 0.3 0.5 0.2\nSIZE T50 0.5 0 0.2\nSIZE T50 0.5 0.3 0\n"
+        QTest::newRow("bad lines") << QByteArray("SIZE T50 0,5 0.3 0.2\nSIZE T50 0.3 0.5 0.2\nSIZE T50 0.5 0 0.2\nSIZE T50 0.5 0.3 0\n"
                           "SIZE T50 0.5 0.3\nSIZE T50 0.5 0.3 0.2 note\nsize\nSIZE T50 0.5 0.3 0.2\nSIZE t50 1 0.5 1")
             << "T50" << "T50 0.5 0.3 0.2, line 8"
             << "1: OD '0,5' is not a number of inches (\".\" is the decimal point); 2: OD must be more than ID; "
@@ -924,6 +917,7 @@ private slots:
         // Read after 60 records and a line of 100000 characters: line 62.
         QTest::newRow("after the records") << QByteArray("@T50-2 4.9 0.627\n").repeated(60) + QByteArray(100000, 'x')
                                                   + "\nSIZE T50 0.5 0.303 0.19\nSIZE T1 1 0.5 1" + QByteArray(1000, ' ')
+                                                  + "\nSIZE T2 1 0.5 1" + QByteArray(985, ' ') // 1000 bytes, all read
                                            << "T50-2" << "T50 0.5 0.303 0.19, line 62" << "63: longer than 1000 bytes";
     }
 

@@ -71,12 +71,16 @@ private slots:
         QWidget form;
         form.resize(window);
         QLabel picture(&form);
+        QWidget corner(&form); // one black pixel, at the top left of the picture
+        corner.setGeometry(0, 0, 1, 1);
+        corner.setStyleSheet(QStringLiteral("background: black"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         Module1::printForm(&form, &picture);
         QCOMPARE(services.asked, asked.replaceInStrings(QStringLiteral("DIR"), services.filePath(QString())));
-        QCOMPARE(picture.pixmap().size(), window);
+        const QImage held = picture.pixmap().toImage();
+        QVERIFY(held.size() == window && held.pixel(0, 0) == qRgb(0, 0, 0) && held.pixel(1, 0) != qRgb(0, 0, 0));
         const QString file = printers == QLatin1String("default") ? services.printerFile
                 : printers == QLatin1String("chosen")               ? services.chosenFile : services.pdfFile;
         QCOMPARE(QFileInfo::exists(file), written);
@@ -162,7 +166,8 @@ private slots:
                 "field\nL - Move to Inductor field\nZ - Move to Impedance field\n<CTRL>P - Print Form\n"));
         // Long lines wrap at the box's width, in 12-point type; the vertical scroll bar is always there.
         QTRY_VERIFY(help->txtI->verticalScrollBar()->isVisible() && !help->txtI->horizontalScrollBar()->isVisible() && help->txtI->font().pointSizeF() == 12
-                    && help->size() == QSize(532, 510) && help->minimumSize() == help->maximumSize()); // 7980 x 7650 twips, fixed
+                    && help->size() == QSize(532, 510) && help->minimumSize() == help->maximumSize() // 7980 x 7650 twips, fixed
+                    && help->txtI->geometry() == QRect(0, 0, 529, 505) && help->txtI->objectName() == QLatin1String("txtI")); // 7935 x 7575
 
         MenuCommands::mnuAbout_Click(nullptr);
         frmAbout *about = MenuCommands::aboutWindow().window();

@@ -52,10 +52,8 @@ private slots:
         QTest::newRow("F selects the text") << "7.1\rF8\r" << QStringList { "8.000", "", "", "", "", "", "" } << 1 << none;
         QTest::newRow("letters commit the field they leave") << "7.1c100l" << solved << 2 << none;
         QTest::newRow("erase") << "7.1\r100\re" << empty << 2 << none;
-        QTest::newRow("erase forgets every quantity") << "7.1\r100\rEZ50\r"
-                << QStringList { "", "", "", "50", "", "", "" } << 5 << none;
-        QTest::newRow("stray keys swallowed, Backspace edits") << "9x .-5\b1\r"
-                << QStringList { "9.100", "", "", "", "", "", "" } << 1 << none;
+        QTest::newRow("erase forgets every quantity") << "7.1\r100\rEZ50\r" << QStringList { "", "", "", "50", "", "", "" } << 5 << none;
+        QTest::newRow("stray keys swallowed, Backspace edits") << "9x .-5\b1\r" << QStringList { "9.100", "", "", "", "", "", "" } << 1 << none;
         // 11 turns on core Y: 11 * 11 * 40 nH = 4.84 uH.
         QTest::newRow("turns typed into core 2") << "z\t11\r" << QStringList { "", "", "4.84", "" } + turns << 6 << none;
         QTest::newRow("Ctrl+P prints, keeps the text") << "7.1\x10" << QStringList { "7.1", "", "", "", "", "", "" } << 0 << none;
@@ -121,7 +119,9 @@ private slots:
                                                   + "\nNo winding can be worked out with this AL");
         QCOMPARE(m_window->txt(9)->toolTip(), "No core is loaded in slot 6" + table);
         // After Erase, 10.125 uH and 90 pF resonate at 1 / (2 pi sqrt(9.1125e-16)) = 5.2723 MHz; a part C at sqrt(90 / C) times that.
-        typeKeys(m_window.get(), QStringLiteral("el10.125c90\r"));
+        typeKeys(m_window.get(), QStringLiteral("el10.125c")); // sqrt(10125 / 49) = 14.375; 14^2 * 49 nH = 9.604 uH, -5.15 %, against four digits; no capacitance
+        QCOMPARE(m_window->txt(4)->toolTip(), x + QString::fromUtf8("\nExact turns: 14.375\n14 turns give 9.604 µH: -5.15 % against 10.13 µH"));
+        typeKeys(m_window.get(), QStringLiteral("90\r"));
         QCOMPARE(m_window->txt(1)->toolTip(), QString::fromUtf8(
                 "Standard capacitors with 10.125 µH, against 5.2723 MHz:\nE6 100 pF: 5.0018 MHz, -5.13 %\nE12 82 pF: 5.5235 MHz, "
                 "+4.76 %\nE24 91 pF: 5.2433 MHz, -0.55 %\nE12 pair 68 pF + 22 pF = 90 pF: 5.2723 MHz, 0.00 % (in parallel)"));
@@ -138,8 +138,7 @@ private slots:
         QTest::addColumn<QStringList>("windows");
         QTest::newRow("Print Screen") << "&Print Screen" << "" << true << QStringList { "Corvane" };
         QTest::newRow("Exit") << "E&xit" << "" << false << QStringList {};
-        QTest::newRow("Attenuators") << "&Attenuators" << "" << false
-                                     << QStringList { "Corvane", "T and PI Attenuator Calculator" };
+        QTest::newRow("Attenuators") << "&Attenuators" << "" << false << QStringList { "Corvane", "T and PI Attenuator Calculator" };
         QTest::newRow("Parameters") << "&Parameters" << "TABLE" << false << QStringList { "Corvane" };
         QTest::newRow("TechData") << "&TechData" << "APP/mquillet.htm" << false << QStringList { "Corvane" };
         QTest::newRow("Help") << "&Help" << "" << false << QStringList { "Corvane", "Corvane Instructions" };
