@@ -126,8 +126,7 @@ inline QString attenuatorSession(InputBytes &in, int maxSteps)
         // R1 * R3 = Z * Z in every complete pair of pads.
         const AttenSolver &s = session.solver;
         const double z = s.impedOhm(), r1r3 = s.r1Ohm() * s.r3Ohm();
-        if (s.attenDb() > 0 && z > 1e-100 && z < 1e100 && r1r3 > 0 && std::isfinite(r1r3)
-            && std::fabs(r1r3 - z * z) > 1e-6 * z * z)
+        if (s.attenDb() > 0 && z > 1e-100 && z < 1e100 && r1r3 > 0 && std::isfinite(r1r3) && std::fabs(r1r3 - z * z) > 1e-6 * z * z)
             problem = QStringLiteral("R1 * R3 is not Z squared");
     }
     return problem;

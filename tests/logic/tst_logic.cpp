@@ -230,8 +230,7 @@ private slots:
         // X = 1 / (2 pi 7.1e6 100e-12) = 224.16; L = X / (2 pi f) = 5.0249 uH;
         // turns sqrt(5024.9 / AL) = 10.13, 11.21, 20.46; wire N * w + 2.4 = 11.4, 16.15, 12.4.
         // f = 1 / (2 pi sqrt(10e-6 100e-12)) = 5.033 MHz, X = 2 pi f L = 316.2
-        QTest::newRow("inductance then capacitance")
-                << QStringList { "2=10", "1=100" } << QStringList { "5.033", "100", "10.00", "316" } + at10uH;
+        QTest::newRow("inductance then capacitance") << QStringList { "2=10", "1=100" } << QStringList { "5.033", "100", "10.00", "316" } + at10uH;
         QTest::newRow("leaving the shown inductance")
                 << QStringList { "0=7.1", "1=100", "2=5.02" } << QStringList { "7.100", "100", "5.02", "224", t10, t11, t20 };
         // 20 * 20 * 49 nH = 19.6 uH; X = 2 pi 7.1e6 19.6e-6 = 874.4; C = 1 / (2 pi f X) = 25.6 pF
@@ -968,6 +967,10 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QTEST(wire ? wire->displayName() : QString(), "display");
         QVERIFY(!wire || sameNumbers({ wire->overallMaxMm, wire->ohmsPerMetre() }, overallMmOhmsPerMetre));
+        // Gauges 10 to 40 in order, bare by the definition of AWG: 0.005 in * 92^((36 - n) / 39), to 0.0001 in.
+        for (int n = 10; n <= 40; ++n)
+            QCOMPARE(QString::number(MagnetWire::awgTable().at(n - 10).bareMm / 25.4, 'f', 4) + ' ' + QString::number(MagnetWire::awgTable().at(n - 10).gauge),
+                     QString::number(0.005 * std::pow(92.0, (36 - n) / 39.0), 'f', 4) + ' ' + QString::number(n));
     }
 
     // The whole plan per row: turns, turns per layer, layers, fill %, wire inches, ohms; and the
