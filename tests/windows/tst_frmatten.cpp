@@ -118,7 +118,7 @@ private slots:
     }
 
     // Each frame draws its own network: Pi R1's right shunt through (3060, 1980) twips, the T's input wire
-    // through (300, 1320), 15 twips a pixel; its caption in the window's text colour, and an etched border.
+    // through (300, 1320), 15 twips a pixel; its caption is drawn, its border etched (Mid, then Light) on the window's grey.
     void schematics()
     {
         const QImage pi = m_window->findChild<QWidget *>(QStringLiteral("Frame3"))->grab().toImage();
