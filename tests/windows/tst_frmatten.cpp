@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(m_window->txt(7)->accessibleDescription(), "Shunt resistor of the T pad\n" + m_window->txt(7)->toolTip());
     }
 
-    // Each frame draws its own network: Pi R1's right shunt through (3060, 1980) twips, the T's input wire
+    // Each frame draws its own network: Pi R1's shunts through (3060, 1980) and (1500, 1980) twips, the T's input wire
     // through (300, 1320), 15 twips a pixel; its caption is drawn, its border etched (Mid, then Light) on the window's grey.
     void schematics()
     {
@@ -126,8 +126,8 @@ private slots:
         const auto black = [](const QImage &image, int x, int y) { return QColor(image.pixel(x, y)) == Qt::black; };
         // The caption's place, left of the border's top line, is not all the colour of its first pixel.
         const auto inked = [](const QImage &image) { const QImage c = image.copy(8, 0, 40, 16); return c != c.copy(0, 0, 1, 1).scaled(40, 16); };
-        QCOMPARE(QList<bool>({ black(pi, 204, 132), black(pi, 20, 88), black(t, 204, 132), black(t, 20, 88), inked(pi), inked(t) }),
-                 QList<bool>({ true, false, false, true, true, true }));
+        QCOMPARE(QList<bool>({ black(pi, 204, 132), black(pi, 100, 132), black(pi, 20, 88), black(t, 204, 132), black(t, 20, 88), inked(pi), inked(t) }),
+                 QList<bool>({ true, true, false, false, true, true, true }));
         QCOMPARE(QList<QRgb>({ t.pixel(0, 40), t.pixel(1, 40), t.pixel(2, 40) }), QList<QRgb>({ m_window->palette().color(QPalette::Mid).rgb(),
                                                                                             m_window->palette().color(QPalette::Light).rgb(), qRgb(224, 224, 224) }));
     }
